@@ -1,0 +1,2 @@
+// Corvalle Lyrabel — (not written yet)
+int main() { return 0; }

@@ -1,0 +1,1 @@
+// Corvalle Lyrabel — (not written yet)
