@@ -75,4 +75,32 @@ ui::Element countingTag(const Key& key, int count, Interval interval, int whiteO
 // Tick box 17×17 in the key's colour: black key (kx, ky + 24), white key (kx, ky + 64).
 ui::Element tickBox(const Key& key);
 
+// ---- every keyboard of the program, ready to declare: Keyboard(majorPageLeft())
+
+KeyboardSpec keyboardInfoPage();
+KeyboardSpec majorPageLeft();
+KeyboardSpec majorPageRight();
+KeyboardSpec minorPageLeft();
+KeyboardSpec minorPageRight();
+KeyboardSpec seventhPageLeft();
+KeyboardSpec seventhPageRight();
+KeyboardSpec major7thPageLeft();      // G drawn at 159 (rule 160); D#, G#, A# tops at 23
+KeyboardSpec major7thPageRight();     // C# to D#, 15 keys
+KeyboardSpec minor7thPageLeft();
+KeyboardSpec minor7thPageRight();     // C to D#, 16 keys
+// The three small hand-placed keyboards of the Chords page's example panel (panel coordinates).
+KeyboardSpec chordExamplePanelTop();     // keyboard A, F to E
+KeyboardSpec chordExamplePanelMiddle();  // keyboard B, B to B
+KeyboardSpec chordExamplePanelBottom();  // keyboard C, C to B
+KeyboardSpec scalePageUpper(int index);  // 0: keyboard 1 at y 16; 1: keyboard 2 at y 114
+KeyboardSpec scalePageLower();
+// Keyboard Workpages: sheet 1..5, upper or lower keyboard (sheet coordinates).
+KeyboardSpec keyboardWorkpageSheet(int sheet, bool lower);
+// The keyboard shared by the five chord workpages (mcmc, minorcw, sthcw, msthcw, misthcw).
+KeyboardSpec chordWorkpagesKeyboard();
+// The hand-placed keyboard of the single Chord Workpage window (ChordWorkpage).
+KeyboardSpec chordWorkpageKeyboard();
+// Scale Workpages: the keyboard of exercise row 0..2 (the same on every sheet).
+KeyboardSpec scaleWorkpageRow(int row);
+
 }  // namespace diagrams
