@@ -15,7 +15,7 @@ inline constexpr int pageHeight = 544;
 
 // The purple left-aligned rectangle that starts most lesson pages; it is wider
 // than the page, so it covers the page in the same purple.
-ui::Element pageBackground();
+ui::Element pageBackground(int width = 620);
 
 // A page's "Workpages"/"Workpage"/"Go To Example" button by its element name
 // (`BitBtn28`...): caption, place, red bold caption font and click action, from

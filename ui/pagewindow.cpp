@@ -1,1 +1,169 @@
-// Corvalle Lyrabel — (not written yet)
+// Corvalle Lyrabel — top-level windows: building, showing, closing, keyboard.
+#include "pagewindow.h"
+
+#include "engine.h"
+#include "errorbox.h"
+#include "fonts.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include <exception>
+
+namespace ui {
+
+void runWindowAction(QWidget* from, const std::string& action)
+{
+    if (auto* w = qobject_cast<PageWindow*>(from->window()))
+        w->runAction(action);
+}
+
+namespace {
+
+// Text scaling of the screen as num / 96 (1 on a 96-dpi screen).
+int screenDpi()
+{
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? qRound(s->logicalDotsPerInchY()) : 96;
+}
+
+}  // namespace
+
+PageWindow::PageWindow(const WindowDef& def)
+    : Canvas(nullptr, def.colour),
+      className_(def.className),
+      instance_(def.instance),
+      printScaling_(def.printScaling)
+{
+    setObjectName(QString::fromStdString(def.instance));
+    setWindowTitle(QString::fromStdString(def.title));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+
+    const int dpi = screenDpi();
+    resolution_ = dpi > 0 ? dpi : 96;
+    Elements elements = def.elements;
+    Font font = def.font;
+    scaleElements(elements, resolution_, 96);
+    font.px = scaleValue(font.px, resolution_, 96);
+    designClient_ = QSize(scaleValue(def.clientWidth(), resolution_, 96), scaleValue(def.clientHeight(), resolution_, 96));
+    outer_ = QSize(scaleValue(def.outerWidth, resolution_, 96), scaleValue(def.outerHeight, resolution_, 96));
+    setFont(toQFont(font));
+    resize(designClient_);
+
+    buildElements(this, elements, def.colour, font, focusChain_);
+    for (std::size_t i = 0; i + 1 < focusChain_.size(); ++i)
+        QWidget::setTabOrder(focusChain_[i], focusChain_[i + 1]);
+    for (QWidget* w : focusChain_)
+        w->installEventFilter(this);
+}
+
+void PageWindow::bind(const std::string& action, std::function<void()> run)
+{
+    actions_[action] = std::move(run);
+}
+
+void PageWindow::runAction(const std::string& action)
+{
+    const auto it = actions_.find(action);
+    if (it == actions_.end())
+        return;
+    try {
+        it->second();
+    } catch (const std::exception& e) {
+        reportError(this, QString::fromUtf8(e.what()));
+    } catch (...) {
+        reportError(this, QStringLiteral("Unexpected error"));
+    }
+}
+
+void PageWindow::showWindow()
+{
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        const QRect area = s ? s->geometry() : QRect(0, 0, 1024, 768);
+        const int left = std::max(0, (area.width() - outer_.width()) / 2);
+        const int top = std::max(0, (area.height() - outer_.height()) / 2);
+        move(area.left() + left, area.top() + top);
+    }
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void PageWindow::showElement(const QString& name)
+{
+    QWidget* w = element(name);
+    if (!w)
+        return;
+    // An element on a notebook page: select that page first.
+    for (QWidget* p = w->parentWidget(); p && p != this; p = p->parentWidget()) {
+        if (auto* nb = qobject_cast<Notebook*>(p->parentWidget())) {
+            for (int i = 0; i < nb->pageCount(); ++i)
+                if (nb->page(i) == p)
+                    nb->select(i);
+        }
+    }
+    w->show();
+    w->raise();
+}
+
+void PageWindow::hideElement(const QString& name)
+{
+    if (QWidget* w = element(name))
+        w->hide();
+}
+
+void PageWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (endsProgram_)
+        QCoreApplication::quit();
+}
+
+bool PageWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress)
+        if (auto* w = qobject_cast<QWidget*>(watched))
+            if (handleKey(w, static_cast<QKeyEvent*>(event)))
+                return true;
+    return Canvas::eventFilter(watched, event);
+}
+
+bool PageWindow::handleKey(QWidget* target, QKeyEvent* key)
+{
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!plain)
+        return false;
+    const bool takesText = qobject_cast<EditField*>(target) || qobject_cast<TextBox*>(target);
+
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (qobject_cast<TextBox*>(target))
+            return false;  // a new line, or nothing in a read-only box
+        if (auto* b = qobject_cast<QPushButton*>(target)) {
+            b->click();
+            return true;
+        }
+        // Enter elsewhere presses the window's visible OK button.
+        for (PushButton* b : findChildren<PushButton*>())
+            if (b->isOkButton() && b->isVisibleTo(this) && b->isEnabled()) {
+                b->click();
+                return true;
+            }
+        return false;
+    }
+
+    // An accelerator letter alone works where the focus takes no typed text.
+    if (!takesText && !key->text().isEmpty() && key->text().front().isLetterOrNumber()) {
+        for (Notebook* nb : findChildren<Notebook*>())
+            if (nb->isVisibleTo(this) && nb->selectByAccelerator(key->text().front()))
+                return true;
+    }
+    return false;
+}
+
+}  // namespace ui

@@ -1,0 +1,65 @@
+// Corvalle Lyrabel — a top-level window built from its WindowDef.
+#pragma once
+
+#include "widgets.h"
+#include "windowdef.h"
+
+#include <functional>
+#include <map>
+#include <string>
+
+namespace ui {
+
+class PageWindow : public Canvas {
+    Q_OBJECT
+public:
+    explicit PageWindow(const WindowDef& def);
+
+    const std::string& className() const { return className_; }
+    const std::string& instance() const { return instance_; }
+    PrintScaling printScaling() const { return printScaling_; }
+    // Dots per inch the window was laid out for: 96 unless the screen scales text.
+    int resolution() const { return resolution_; }
+    // The client size the design gives (before any user resize).
+    QSize designClientSize() const { return designClient_; }
+
+    // Click actions are named operations of the window (`BitBtn25Click`).
+    void bind(const std::string& action, std::function<void()> run);
+    // Runs an action; any error it raises is shown in the error box.
+    void runAction(const std::string& action);
+
+    // Shows the window: centred the first time, afterwards where it was left;
+    // always brought to the front and activated.
+    void showWindow();
+    bool hasBeenShown() const { return shownBefore_; }
+
+    // Closing the main window ends the program; closing any other hides it.
+    void setEndsProgramOnClose(bool ends) { endsProgram_ = ends; }
+
+    // Shows or hides a named element; showing one on a notebook page first selects that page.
+    void showElement(const QString& name);
+    void hideElement(const QString& name);
+
+    template <typename T = QWidget>
+    T* element(const QString& name) const { return findChild<T*>(name); }
+
+    const std::vector<QWidget*>& focusChain() const { return focusChain_; }
+
+protected:
+    void closeEvent(QCloseEvent*) override;
+    bool eventFilter(QObject*, QEvent*) override;
+
+private:
+    bool handleKey(QWidget* target, QKeyEvent* key);
+    std::string className_, instance_;
+    PrintScaling printScaling_;
+    int resolution_ = 96;
+    QSize designClient_;
+    QSize outer_;
+    std::map<std::string, std::function<void()>> actions_;
+    std::vector<QWidget*> focusChain_;
+    bool shownBefore_ = false;
+    bool endsProgram_ = false;
+};
+
+}  // namespace ui

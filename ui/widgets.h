@@ -1,0 +1,161 @@
+// Corvalle Lyrabel — the live widgets the engine builds from elements.
+//
+// Sections: Canvas (window client, notebook page, panel) · Notebook and its
+// tab strip · edit field · text box · tick box · push button
+#pragma once
+
+#include "element.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTextEdit>
+#include <QWidget>
+
+#include <vector>
+
+namespace ui {
+
+// ------------------------------------------------------------------ Canvas
+// A container's inner area: fills with its colour, paints its drawn elements
+// in declaration order, and holds its window elements as child widgets (which
+// therefore always lie above the drawn ones).
+class Canvas : public QWidget {
+    Q_OBJECT
+public:
+    struct Drawn {
+        Element element;   // box already resolved (labels sized to their text)
+        Font font;         // resolved font, for labels
+        Colour background; // resolved background, for labels
+    };
+
+    explicit Canvas(QWidget* parent, Colour colour);
+
+    Colour colour() const { return colour_; }
+    void addDrawn(Drawn d) { drawn_.push_back(std::move(d)); }
+    const std::vector<Drawn>& drawn() const { return drawn_; }
+
+    // Panels: raised bevel and a caption centred beneath the children.
+    void makePanel(bool bevel, std::string caption, Font font, std::string action);
+    bool isPanel() const { return isPanel_; }
+    bool hasBevel() const { return bevel_; }
+    const std::string& caption() const { return caption_; }
+
+    // Alignment: an aligned element (drawn index or child widget) and its declared box.
+    void addAligned(Align align, Rect declared, int drawnIndex, QWidget* widget);
+    void relayout();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    bool eventFilter(QObject*, QEvent*) override;
+
+private:
+    struct Aligned { Align align; Rect declared; int drawnIndex; QWidget* widget; };
+    Colour colour_;
+    std::vector<Drawn> drawn_;
+    std::vector<Aligned> aligned_;
+    bool isPanel_ = false;
+    bool bevel_ = false;
+    std::string caption_;
+    Font captionFont_;
+    std::string action_;
+    bool layingOut_ = false;
+};
+
+// ----------------------------------------------------------------- Notebook
+// A tab strip that wraps round: Left/Up before the first tab selects the last,
+// Right/Down after the last selects the first.
+class TabStrip : public QTabBar {
+    Q_OBJECT
+public:
+    explicit TabStrip(QWidget* parent);
+    // The accelerator letter of a caption ("&Welcome" → 'W'), or 0.
+    static QChar accelerator(const QString& caption);
+
+protected:
+    void keyPressEvent(QKeyEvent*) override;
+    bool event(QEvent*) override;
+};
+
+class Notebook : public QWidget {
+    Q_OBJECT
+public:
+    Notebook(QWidget* parent, Colour colour, Font tabFont, int stripHeight);
+
+    Canvas* addPage(const std::string& caption, Colour colour);
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    Canvas* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+    int currentIndex() const;
+    void select(int index);
+    TabStrip* strip() const { return strip_; }
+    int stripHeight() const { return stripHeight_; }
+    // Selects the page whose caption has this accelerator; false if none has it.
+    bool selectByAccelerator(QChar letter);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    void showPage(int index);
+    TabStrip* strip_;
+    std::vector<Canvas*> pages_;
+    Colour colour_;
+    int stripHeight_;
+    int shown_ = -1;
+};
+
+// --------------------------------------------------------------- edit field
+// One line, no length limit; focus from the keyboard selects the whole text.
+class EditField : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit EditField(QWidget* parent);
+
+protected:
+    void focusInEvent(QFocusEvent*) override;
+};
+
+// ----------------------------------------------------------------- text box
+// Word-wrapped paragraphs at the design's fixed line height.
+class TextBox : public QTextEdit {
+    Q_OBJECT
+public:
+    TextBox(QWidget* parent, const Element& e, const Font& font, Colour background);
+    QString text() const { return toPlainText(); }
+
+private:
+    int lineHeight_;
+};
+
+// ----------------------------------------------------------------- tick box
+// A 13×13 box at the left, centred vertically, caption to its right, all cut
+// by the element's box.
+class TickBox : public QAbstractButton {
+    Q_OBJECT
+public:
+    TickBox(QWidget* parent, const std::string& caption, const Font& font, Colour background);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Font font_;
+    Colour background_;
+};
+
+// -------------------------------------------------------------- push button
+class PushButton : public QPushButton {
+    Q_OBJECT
+public:
+    PushButton(QWidget* parent, const Element& e, const Font& font);
+    bool isOkButton() const { return ok_; }
+
+private:
+    bool ok_;
+};
+
+}  // namespace ui
