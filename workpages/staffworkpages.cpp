@@ -287,9 +287,7 @@ Elements sheetElements(const Window& w, int sheetIndex)
         ++tabPosition;
     }
     const At key = w.keyAt[sheetIndex];
-    out.push_back(smallAnswerKey(key.x, key.y, 200, 97, w.keys[sheetIndex])
-                      .named(prefix + "key")
-                      .tab(tabPosition));
+    out.push_back(smallAnswerKey(key.x, key.y, 200, 97, w.keys[sheetIndex]).tab(tabPosition));
     return out;
 }
 
