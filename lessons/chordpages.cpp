@@ -29,14 +29,6 @@ using music::ChordKind;
 
 // ------------------------------------------------------------ the shared layout
 
-// The example keyboards all have 25-wide white keys and 17×57 black keys.
-KeyboardSpec exampleKeyboard(int x, int y, const char* firstKey, int count, int whiteHeight,
-                             std::vector<diagrams::KeyException> exceptions = {}) {
-    return KeyboardSpec{.x = x, .y = y, .firstKey = firstKey, .count = count,
-                        .white = {25, whiteHeight}, .black = {17, 57},
-                        .exceptions = std::move(exceptions)};
-}
-
 // One example: its keyboard, the chord's keys as written on them (first key
 // first) and the counting-tag heights on keys that carry no name. A tag on a
 // black key that carries a name always sits at top + 24, clear of the name.
@@ -149,9 +141,9 @@ const Font pattern = tnr(21).bolded().in(red);
 Elements majorPage() {
     return chordPage({
         .kind  = ChordKind::Major,
-        //                      origin     first count white h         names on the chord keys   tags: white black
-        .left  = {exampleKeyboard(  8, 24, "C",  12,   97),            {"C",  "E", "G"},               56,   32},
-        .right = {exampleKeyboard(352, 24, "C",  12,   97),            {"C#", "F", "Ab"},              56,   32},
+        //        keyboard                         names on the chord keys       tags: white  black
+        .left  = {diagrams::majorPageLeft(),       {"C",  "E",  "G"},                  56,   32},
+        .right = {diagrams::majorPageRight(),      {"C#", "F",  "Ab"},                 56,   32},
         .ruleBox = {16, 200, 577, 201},
         .captions = {
             //        x    y    text
@@ -177,9 +169,9 @@ Elements majorPage() {
 Elements minorPage() {
     return chordPage({
         .kind  = ChordKind::Minor,
-        //                      origin     first count white h         names on the chord keys   tags: white black
-        .left  = {exampleKeyboard( 16, 24, "C",  12,   97),            {"D",  "F",  "A"},              56,   32},
-        .right = {exampleKeyboard(360, 24, "C",  12,   97),            {"D#", "F#", "A#"},             56,   24},
+        //        keyboard                         names on the chord keys       tags: white  black
+        .left  = {diagrams::minorPageLeft(),       {"D",  "F",  "A"},                  56,   32},
+        .right = {diagrams::minorPageRight(),      {"D#", "F#", "A#"},                 56,   24},
         .ruleBox = {16, 200, 593, 201},
         .captions = {
             //        x    y    text
@@ -204,9 +196,9 @@ Elements minorPage() {
 Elements seventhPage() {
     return chordPage({
         .kind  = ChordKind::Seventh,
-        //                      origin     first count white h         names on the chord keys   tags: white black
-        .left  = {exampleKeyboard(  8, 32, "C",  12,  105),            {"C",  "E", "G",  "Bb"},        64,   32},
-        .right = {exampleKeyboard(360, 32, "C",  12,  105),            {"C#", "F", "Ab", "B"},         64,   32},
+        //        keyboard                         names on the chord keys       tags: white  black
+        .left  = {diagrams::seventhPageLeft(),     {"C",  "E",  "G",  "Bb"},           64,   32},
+        .right = {diagrams::seventhPageRight(),    {"C#", "F",  "Ab", "B"},            64,   32},
         .ruleBox = {16, 216, 585, 185},
         .captions = {
             //        x    y    text          (the right keyboard has no caption)
@@ -226,20 +218,11 @@ Elements seventhPage() {
 // ------------------------------------------------------------------- Major 7th
 
 Elements majorSeventhPage() {
-    // The left keyboard's G key starts one column early and three black keys
-    // one row high; names and tags still sit at the keys' rule positions.
-    std::vector<diagrams::KeyException> leftKeys = {
-        //  key           x             top
-        {.index = 3,                 .top = 23},   // D#
-        {.index = 7,  .x = 159},                   // G
-        {.index = 8,                 .top = 23},   // G#
-        {.index = 10,                .top = 23},   // A#
-    };
     return chordPage({
         .kind  = ChordKind::MajorSeventh,
-        //                      origin     first count white h         names on the chord keys   tags: white black
-        .left  = {exampleKeyboard( 16, 24, "C",  12,   89, leftKeys),  {"C", "E",  "G", "B"},          56,   32},
-        .right = {exampleKeyboard(301, 26, "C#", 15,   89),            {"D", "F#", "A", "C#"},         56,   24},
+        //        keyboard                         names on the chord keys       tags: white  black
+        .left  = {diagrams::major7thPageLeft(),    {"C",  "E",  "G",  "B"},            56,   32},
+        .right = {diagrams::major7thPageRight(),   {"D",  "F#", "A",  "C#"},           56,   24},
         .ruleBox = {16, 202, 585, 201},
         .blackNamePx = 16,
         .moved = {
@@ -265,9 +248,9 @@ Elements majorSeventhPage() {
 Elements minorSeventhPage() {
     return chordPage({
         .kind  = ChordKind::MinorSeventh,
-        //                      origin     first count white h         names on the chord keys   tags: white black
-        .left  = {exampleKeyboard( 16, 24, "C",  12,   89),            {"C",  "D#", "G",  "A#"},       56,   24},
-        .right = {exampleKeyboard(283, 25, "C",  16,   89),            {"D#", "F#", "A#", "C#"},       56,   24},
+        //        keyboard                         names on the chord keys       tags: white  black
+        .left  = {diagrams::minor7thPageLeft(),    {"C",  "D#", "G",  "A#"},           56,   24},
+        .right = {diagrams::minor7thPageRight(),   {"D#", "F#", "A#", "C#"},           56,   24},
         .ruleBox = {11, 209, 585, 201},
         .moved = {
             //  rule position  drawn at

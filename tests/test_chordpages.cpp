@@ -172,23 +172,31 @@ void TestChordPages::examplesCountTheRule_data() {
     QTest::addColumn<QString>("leftChord");
     QTest::addColumn<QString>("rightChord");
     QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("tagHeights");  // white, black: left keyboard; white, black: right
+    QTest::addColumn<QString>("offHeight");   // tags drawn off those heights, "caption@x,y"
 
-    QTest::newRow("Major")     << "Major"     << ChordKind::Major        << "C E G"      << "C# F Ab"       << "BitBtn28";
-    QTest::newRow("Minor")     << "Minor"     << ChordKind::Minor        << "D F A"      << "D# F# A#"      << "BitBtn29";
-    QTest::newRow("7th")       << "7th"       << ChordKind::Seventh      << "C E G Bb"   << "C# F Ab B"     << "BitBtn30";
-    QTest::newRow("Major 7th") << "Major 7th" << ChordKind::MajorSeventh << "C E G B"    << "D F# A C#"     << "BitBtn31";
-    QTest::newRow("Minor 7th") << "Minor 7th" << ChordKind::MinorSeventh << "C D# G A#"  << "D# F# A# C#"   << "BitBtn32";
+    //                            page           kind                       left chord     right chord      button       tag heights      off height
+    QTest::newRow("Major")     << "Major"     << ChordKind::Major        << "C E G"     << "C# F Ab"     << "BitBtn28" << "56 32 56 32" << "";
+    QTest::newRow("Minor")     << "Minor"     << ChordKind::Minor        << "D F A"     << "D# F# A#"    << "BitBtn29" << "56 32 56 24" << "";
+    QTest::newRow("7th")       << "7th"       << ChordKind::Seventh      << "C E G Bb"  << "C# F Ab B"   << "BitBtn30" << "64 32 64 32" << "";
+    QTest::newRow("Major 7th") << "Major 7th" << ChordKind::MajorSeventh << "C E G B"   << "D F# A C#"   << "BitBtn31" << "56 32 56 24" << "";
+    QTest::newRow("Minor 7th") << "Minor 7th" << ChordKind::MinorSeventh << "C D# G A#" << "D# F# A# C#" << "BitBtn32" << "56 24 56 24"
+                               << "1@435,80 3@564,48";
 }
 
 // On each example keyboard: the names sit on keys that have those names, the
 // tags number every key passed from one chord key to the next, and the last
 // tag of each colour lands on the next named key with that interval of the rule.
+// Tags stand at their keyboard's heights below the keyboard's top, and at 24
+// on a black key that also carries a name.
 void TestChordPages::examplesCountTheRule() {
     QFETCH(QString, page);
     QFETCH(ChordKind, kind);
     QFETCH(QString, leftChord);
     QFETCH(QString, rightChord);
     QFETCH(QString, button);
+    QFETCH(QString, tagHeights);
+    QFETCH(QString, offHeight);
 
     const Elements elements = pages.at(page)();
     const std::vector<KeyRow> keyboards = keyboardsOf(elements);
@@ -196,8 +204,12 @@ void TestChordPages::examplesCountTheRule() {
     const std::vector<int> steps = music::chordSteps(kind);
     const QString expected[] = {leftChord, rightChord};
 
+    const QStringList heights = tagHeights.split(' ');
+    QStringList offHeightSeen;
     for (int side = 0; side < 2; ++side) {
         const KeyRow& row = keyboards[side];
+        const int top = row.front().r.y;  // the keyboard's top: its first key is never moved
+        const int whiteTag = heights[2 * side].toInt(), blackTag = heights[2 * side + 1].toInt();
         for (const KeyRect& k : row) QVERIFY2(k.number >= 0, "keyboard colours follow no octave");
 
         const std::vector<OnKey> names = labelsOn(row, elements, red);
@@ -219,9 +231,15 @@ void TestChordPages::examplesCountTheRule() {
             tagsExpected += int(tags.size());
             QCOMPARE(int(tags.size()), steps[i]);
             for (std::size_t j = 0; j < tags.size(); ++j) {
+                const Element& tag = *tags[j].label;
                 QCOMPARE(tags[j].key, names[i].key + int(j) + 1);
-                QCOMPARE(tags[j].label->caption, std::to_string(j + 1));
-                QCOMPARE(fontPx(*tags[j].label), 16);
+                QCOMPARE(tag.caption, std::to_string(j + 1));
+                QCOMPARE(fontPx(tag), 16);
+                const bool named = j + 1 == tags.size();
+                const int height = !row[tags[j].key].black ? whiteTag : named ? 24 : blackTag;
+                if (tag.box.y - top != height)
+                    offHeightSeen << QString("%1@%2,%3").arg(QString::fromStdString(tag.caption))
+                                         .arg(tag.box.x).arg(tag.box.y);
             }
             const OnKey& last = tags.back();
             QCOMPARE(last.key, names[i + 1].key);
@@ -235,6 +253,7 @@ void TestChordPages::examplesCountTheRule() {
         }
         QCOMPARE(tagsSeen, tagsExpected);  // no stray digit labels on the keyboard
     }
+    QCOMPARE(offHeightSeen.join(' '), offHeight);
 
     const Element& last = elements.back();
     QCOMPARE(last.kind, Kind::Button);

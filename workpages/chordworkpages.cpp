@@ -128,8 +128,7 @@ Element answerListIn(Rect box, const std::array<Question, rows>& column, Answers
 }
 
 WindowDef chordSheet(const ChordSheet& sheet) {
-    const diagrams::Keyboard keyboard({.x = 107, .y = 27, .firstKey = "C", .count = 24,
-                                       .white = {17, 89}, .black = {17, 49}});
+    const diagrams::Keyboard keyboard(diagrams::chordWorkpagesKeyboard());
     // Tab order: the 22 fields keep their row order; the key goes before or after them.
     const int firstFieldTab = sheet.keyFirst ? 1 : 0;
     const int keyTab = sheet.keyFirst ? 0 : 2 * rows;
