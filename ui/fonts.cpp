@@ -30,28 +30,28 @@ QString msSansFamily;  // family name of the loaded bitmap face, if any
 // Line heights of the design's fonts (GDI text metrics at 96 dpi). Qt's own
 // height() rounds ascent and descent differently, so the design's values are
 // kept here; sizes not listed fall back to the family's usual ratio.
-struct LineHeight { Family family; int px; int height; };
+struct LineHeight { Family family; int px; int height; int boldHeight; };
 constexpr std::array lineHeights{
-    //         family        px  line
-    LineHeight{Family::TimesNewRoman, 13, 15},
-    LineHeight{Family::TimesNewRoman, 15, 17},
-    LineHeight{Family::TimesNewRoman, 16, 19},
-    LineHeight{Family::TimesNewRoman, 17, 20},
-    LineHeight{Family::TimesNewRoman, 19, 21},
-    LineHeight{Family::TimesNewRoman, 21, 24},
-    LineHeight{Family::TimesNewRoman, 24, 27},
-    LineHeight{Family::TimesNewRoman, 27, 31},
-    LineHeight{Family::TimesNewRoman, 29, 32},
-    LineHeight{Family::TimesNewRoman, 48, 54},
-    LineHeight{Family::TimesNewRoman, 64, 73},
-    LineHeight{Family::Arial,         11, 14},
-    LineHeight{Family::Arial,         13, 16},
-    LineHeight{Family::Arial,         15, 17},
-    LineHeight{Family::Arial,         16, 18},
-    LineHeight{Family::Arial,         17, 19},
-    LineHeight{Family::Arial,         19, 22},
-    LineHeight{Family::Arial,         21, 24},
-    LineHeight{Family::MsSansSerif,   11, 13},
+    //         family              px  line  bold line
+    LineHeight{Family::TimesNewRoman, 13, 15, 15},
+    LineHeight{Family::TimesNewRoman, 15, 17, 17},
+    LineHeight{Family::TimesNewRoman, 16, 19, 19},
+    LineHeight{Family::TimesNewRoman, 17, 20, 20},
+    LineHeight{Family::TimesNewRoman, 19, 21, 22},
+    LineHeight{Family::TimesNewRoman, 21, 24, 24},
+    LineHeight{Family::TimesNewRoman, 24, 27, 27},
+    LineHeight{Family::TimesNewRoman, 27, 31, 31},
+    LineHeight{Family::TimesNewRoman, 29, 32, 32},
+    LineHeight{Family::TimesNewRoman, 48, 54, 54},
+    LineHeight{Family::TimesNewRoman, 64, 73, 73},
+    LineHeight{Family::Arial,         11, 14, 14},
+    LineHeight{Family::Arial,         13, 16, 16},
+    LineHeight{Family::Arial,         15, 17, 17},
+    LineHeight{Family::Arial,         16, 18, 18},
+    LineHeight{Family::Arial,         17, 19, 19},
+    LineHeight{Family::Arial,         19, 22, 22},
+    LineHeight{Family::Arial,         21, 24, 24},
+    LineHeight{Family::MsSansSerif,   11, 13, 13},
 };
 
 }  // namespace
@@ -105,7 +105,7 @@ int lineHeight(const Font& f)
 {
     for (const LineHeight& l : lineHeights)
         if (l.family == f.family && l.px == f.px)
-            return l.height;
+            return f.bold ? l.boldHeight : l.height;
     // The bitmap face has one 13-px line for every small size.
     if (f.family == Family::MsSansSerif && f.px <= 13)
         return 13;
