@@ -1,21 +1,29 @@
 // Corvalle Lyrabel — the chord lesson pages and chord worksheets, checked
 // against the chord rules and the positions they are drawn at.
 //
-// Sections: reading element data · lesson pages · worksheets
+// Sections: reading element data · lesson pages · worksheets · pictures ·
+//           behaviour of the live windows
 //
-// The checks read the built element lists, not the page sources' tables: keys
-// are found as the keyboard's rectangles, names and tags as labels on them,
-// answers as the lines of the answer key's text boxes.
+// The data checks read the built element lists, not the page sources' tables:
+// keys are found as the keyboard's rectangles, names and tags as labels on
+// them, answers as the lines of the answer key's text boxes.
+#include "support.h"
+
+#include "app/windowset.h"
 #include "diagrams/musicrules.h"
 #include "lessons/chordpages.h"
+#include "ui/widgets.h"
 #include "workpages/chordworkpages.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include <algorithm>
 #include <cctype>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -162,6 +170,19 @@ private slots:
     void namePairsNameTheirKeys();
     void tabPositionsAreDistinct_data();
     void tabPositionsAreDistinct();
+
+    // ----- pictures (before the behaviour tests, which type into the windows)
+    void initTestCase();
+    void pictures_data();
+    void pictures();
+
+    // ----- behaviour of the live windows
+    void typedAnswerAndKeySurviveHiding();
+    void tabOrder_data();
+    void tabOrder();
+
+private:
+    std::unique_ptr<app::WindowSet> windowSet_;
 };
 
 // ================================================================= lesson pages
@@ -510,5 +531,142 @@ void TestChordPages::tabPositionsAreDistinct() {
     for (std::size_t i = 0; i < positions.size(); ++i) QCOMPARE(positions[i], int(i));
 }
 
-QTEST_MAIN(TestChordPages)
+// ===================================================================== pictures
+
+void TestChordPages::initTestCase() { windowSet_ = std::make_unique<app::WindowSet>(); }
+
+void TestChordPages::pictures_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("answers");
+
+    const char* const lessonPages[] = {"major", "minor", "7th", "major7th", "minor7th"};
+    for (int i = 0; i < 5; ++i)
+        QTest::newRow(qPrintable(QStringLiteral("chord-page-%1").arg(lessonPages[i])))
+            << "LessonBook" << 8 + i << false;
+    for (const char* w : {"mcmc", "minorcw", "sthcw", "msthcw", "misthcw"}) {
+        QTest::newRow(qPrintable(QStringLiteral("chord-%1").arg(w))) << w << 0 << false;
+        QTest::newRow(qPrintable(QStringLiteral("chord-%1-answers").arg(w))) << w << 0 << true;
+    }
+}
+
+// Each lesson page, and each worksheet covered and uncovered, as on screen.
+void TestChordPages::pictures() {
+    QFETCH(QString, window);
+    QFETCH(int, page);
+    QFETCH(bool, answers);
+    ui::PageWindow* w = windowSet_->window(window.toStdString());
+    QVERIFY(w);
+    ui::applyState(w, {.page = page, .answers = answers});
+    LYRABEL_COMPARE_GOLDEN(ui::snapshot(w), QString::fromLatin1(QTest::currentDataTag()));
+    ui::applyState(w, {.answers = false});
+    w->hide();
+}
+
+// ==================================================== behaviour of the live windows
+
+namespace {
+
+ui::Notebook* answerKeyOf(ui::PageWindow* w) { return w->element<ui::Notebook>("AnswerKey"); }
+
+void clickTab(ui::Notebook* notebook, int index) {
+    QTest::mouseClick(notebook->strip(), Qt::LeftButton, {}, notebook->strip()->tabRect(index).center());
+}
+
+// The focused element, as the Tab order names it.
+QString focusName(ui::PageWindow* w) {
+    QWidget* f = QApplication::focusWidget();
+    if (!f) return QStringLiteral("(none)");
+    for (QWidget* p = f; p && p != w; p = p->parentWidget())
+        if (p->objectName() == QLatin1String("AnswerKey")) return p->objectName();
+    return f->objectName().isEmpty() ? QString::fromLatin1(f->metaObject()->className()) : f->objectName();
+}
+
+}  // namespace
+
+// Typing "D F# A" beside D and uncovering the key, then closing the window and
+// showing it again from the Major page, brings both back as they were.
+void TestChordPages::typedAnswerAndKeySurviveHiding() {
+    app::WindowSet set;
+    ui::PageWindow* book = set.lessonBook();
+    ui::PageWindow* sheet = set.window("mcmc");
+    book->showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(book));
+    ui::applyState(book, {.page = 8});
+    auto* workpages = book->element<QPushButton>("BitBtn28");
+    QVERIFY(workpages && workpages->isVisible());
+
+    QVERIFY(!sheet->isVisible());
+    QTest::mouseClick(workpages, Qt::LeftButton);
+    QVERIFY(sheet->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(sheet));
+
+    auto* field = sheet->element<QLineEdit>("answerLeft1");
+    QVERIFY(field);
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClicks(field, "D F# A");
+    QCOMPARE(field->text(), QStringLiteral("D F# A"));
+
+    ui::Notebook* key = answerKeyOf(sheet);
+    QVERIFY(key);
+    QCOMPARE(key->currentIndex(), 0);  // starts on "Cover"
+    auto* answers = sheet->element<QWidget>("answersLeft");
+    QVERIFY(answers && !answers->isVisible());
+    clickTab(key, 1);
+    QCOMPARE(key->currentIndex(), 1);
+    QVERIFY(answers->isVisible());
+    const QPoint where = sheet->pos();
+
+    sheet->close();
+    QVERIFY(!sheet->isVisible());
+    QVERIFY(book->isVisible());
+
+    QTest::mouseClick(workpages, Qt::LeftButton);
+    QVERIFY(sheet->isVisible());
+    QCOMPARE(sheet->pos(), where);
+    QCOMPARE(sheet->element<QLineEdit>("answerLeft1"), field);  // the same window, not a new one
+    QCOMPARE(field->text(), QStringLiteral("D F# A"));
+    QCOMPARE(key->currentIndex(), 1);
+    QVERIFY(answers->isVisible());
+}
+
+void TestChordPages::tabOrder_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("keyFirst");
+    QTest::newRow("mcmc")    << "mcmc"    << false;
+    QTest::newRow("minorcw") << "minorcw" << true;
+    QTest::newRow("sthcw")   << "sthcw"   << true;
+    QTest::newRow("msthcw")  << "msthcw"  << true;
+    QTest::newRow("misthcw") << "misthcw" << true;
+}
+
+// The first element in Tab order has the focus when the window is first shown;
+// Tab then visits the fields row by row, left column first, the answer key
+// before or after them, then "Print", and wraps round.
+void TestChordPages::tabOrder() {
+    QFETCH(QString, window);
+    QFETCH(bool, keyFirst);
+
+    QStringList expected;
+    for (const char* side : {"answerLeft", "answerRight"})
+        for (int row = 1; row <= 11; ++row) expected << QStringLiteral("%1%2").arg(side).arg(row);
+    if (keyFirst)
+        expected.prepend(QStringLiteral("AnswerKey"));
+    else
+        expected << QStringLiteral("AnswerKey");
+    expected << QStringLiteral("BitBtn1") << expected.front();
+
+    app::WindowSet set;
+    ui::PageWindow* w = set.window(window.toStdString());
+    w->showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QStringList visited{focusName(w)};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_Tab);
+        visited << focusName(w);
+    }
+    QCOMPARE(visited, expected);
+}
+
+LYRABEL_TEST_MAIN(TestChordPages)
 #include "test_chordpages.moc"
