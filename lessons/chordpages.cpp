@@ -129,10 +129,10 @@ Elements chordPage(const ChordPage& page) {
     return elements;
 }
 
-const Font note = tnr(19).italicized().in(navy);
-const Font example = tnr(16).in(red);
-const Font hint = tnr(16).italicized().in(blue);
-const Font pattern = tnr(21).bolded().in(red);
+constexpr Font note = tnr(19).italicized().in(navy);
+constexpr Font example = tnr(16).in(red);
+constexpr Font hint = tnr(16).italicized().in(blue);
+constexpr Font pattern = tnr(21).bolded().in(red);
 
 }  // namespace
 

@@ -114,7 +114,7 @@ static_assert(std::size(sheets) == answerColumns, "one window per answer column"
 
 // ------------------------------------------------------------------ the shared layout
 
-const Font answerFont = tnr(21).bolded().in(black);
+constexpr Font answerFont = tnr(21).bolded().in(black);
 
 std::vector<std::string> answerLines(const std::array<Question, rows>& column, Answers which) {
     std::vector<std::string> lines;
