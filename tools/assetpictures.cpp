@@ -14,6 +14,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPen>
 
 #include <algorithm>
 #include <cmath>
@@ -26,12 +27,11 @@ namespace {
 
 // ---------------------------------------------------------------- colours
 
-constexpr QRgb black = 0xFF000000, maroon = 0xFF800000, green = 0xFF008000,
-               olive = 0xFF808000, navy = 0xFF000080, purple = 0xFF800080,
-               teal = 0xFF008080, gray = 0xFF808080, silver = 0xFFC0C0C0,
-               red = 0xFFFF0000, lime = 0xFF00FF00, yellow = 0xFFFFFF00,
-               blue = 0xFF0000FF, fuchsia = 0xFFFF00FF, aqua = 0xFF00FFFF,
-               white = 0xFFFFFFFF;
+// The standard colours the pictures use.
+constexpr QRgb black = 0xFF000000, green = 0xFF008000, navy = 0xFF000080,
+               purple = 0xFF800080, red = 0xFFFF0000, lime = 0xFF00FF00,
+               yellow = 0xFFFFFF00, blue = 0xFF0000FF, fuchsia = 0xFFFF00FF,
+               aqua = 0xFF00FFFF, white = 0xFFFFFFFF;
 constexpr QRgb paleYellow = 0xFFFFFF80;  // the mascot oval's right half
 constexpr QRgb transparent = 0x00000000;
 
@@ -268,6 +268,7 @@ void drawSmilingHead(QPainter& p, QPointF centre, double rx, double ry, double t
     smile.cubicTo(-w * 0.6, ry * 0.78, w * 0.6, ry * 0.78, w, top);
     smile.cubicTo(w * 0.5, ry * 0.44, -w * 0.5, ry * 0.44, -w, top);
     p.setBrush(QColor(red));
+    p.setPen(QPen(QColor(red), rx * 0.07, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));  // rounds the corners
     p.drawPath(smile);
     p.restore();
 }
