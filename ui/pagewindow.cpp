@@ -83,16 +83,19 @@ void PageWindow::showWindow()
     if (!shownBefore_) {
         shownBefore_ = true;
         const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-        const QRect area = s ? s->geometry() : QRect(0, 0, 1024, 768);
-        const int left = std::max(0, (area.width() - outer_.width()) / 2);
-        const int top = std::max(0, (area.height() - outer_.height()) / 2);
-        move(area.left() + left, area.top() + top);
+        move(centredPosition(s ? s->geometry() : QRect(0, 0, 1024, 768), outer_));
     }
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
+}
+
+QPoint PageWindow::centredPosition(const QRect& screen, QSize outer)
+{
+    return {screen.left() + std::max(0, (screen.width() - outer.width()) / 2),
+            screen.top() + std::max(0, (screen.height() - outer.height()) / 2)};
 }
 
 void PageWindow::showElement(const QString& name)

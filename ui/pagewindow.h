@@ -32,6 +32,8 @@ public:
     // always brought to the front and activated.
     void showWindow();
     bool hasBeenShown() const { return shownBefore_; }
+    // Where a window of this outer size first opens: centred, clamped at 0.
+    static QPoint centredPosition(const QRect& screen, QSize outer);
 
     // Closing the main window ends the program; closing any other hides it.
     void setEndsProgramOnClose(bool ends) { endsProgram_ = ends; }
