@@ -48,7 +48,7 @@ struct ChordPage {
     ChordExample left, right;
     Rect ruleBox;
     int blackNamePx = 13;        // chord key names on black keys
-    std::vector<Moved> moved;    // overlays off their rule position
+    std::vector<Moved> moved{};  // overlays off their rule position
     Elements captions;           // under the keyboards
     Elements texts;              // rule lines and extra lines, in drawing order
     const char* button;          // the page's "Workpages" button
