@@ -3,13 +3,14 @@
 // Sections: colours · pixel maps · ink canvas · icon · OK glyph · mascot ·
 //           face · grand staff · rests · the picture list
 //
-// Three ways of drawing are used, each where it suits the picture:
+// Four ways of drawing are used, each where it suits the picture:
 // - pixel maps (icon, OK glyph, time-signature digits): tiny pictures whose
 //   every pixel matters are written out as rows of characters;
 // - the ink canvas (clefs, rests): smooth brush strokes rendered at 8× and
 //   reduced to pure black and white, so the pictures stay crisp and exact;
-// - QPainter with antialiasing (mascot) or without it (face, which keeps to
-//   the 16 standard colours).
+// - pixel-centre fills (face): hard-edged shapes in the 16 standard colours
+//   whose pixel boxes follow exactly from their outlines;
+// - QPainter with antialiasing (mascot).
 #include "assetpictures.h"
 
 #include <QPainter>
