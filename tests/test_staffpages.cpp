@@ -1,14 +1,22 @@
 // Corvalle Lyrabel — the Treble and Bass lesson pages and reading worksheets,
 // read back from their element data and checked against the staff-letter rule.
 //
-// Sections: reading element data · worksheet answers · worksheet fields · lesson pages
+// Sections: reading element data · worksheet answers · worksheet fields ·
+//           lesson pages · live windows · pictures
+#include "app/windowset.h"
 #include "diagrams/musicrules.h"
 #include "diagrams/staff.h"
 #include "lessons/staffpages.h"
+#include "support.h"
 #include "ui/fonts.h"
+#include "ui/pagewindow.h"
+#include "ui/snapshot.h"
+#include "ui/widgets.h"
 #include "workpages/staffworkpages.h"
 
 #include <QtTest>
+
+#include <memory>
 
 #include <algorithm>
 #include <cmath>
@@ -161,6 +169,19 @@ private slots:
     void lessonLettersFollowTheRule();
     void lessonRingEnclosesItsStaff_data();
     void lessonRingEnclosesItsStaff();
+
+    void initTestCase();
+    void typedAnswersStay_data();
+    void typedAnswersStay();
+    void answersUncoverOneSheetOnly_data();
+    void answersUncoverOneSheetOnly();
+    void tabVisitsFieldsInReadingOrder_data();
+    void tabVisitsFieldsInReadingOrder();
+    void pictures_data();
+    void pictures();
+
+private:
+    std::unique_ptr<app::WindowSet> windows_;
 };
 
 void TestStaffPages::worksheetWindows()
@@ -416,5 +437,203 @@ void TestStaffPages::lessonRingEnclosesItsStaff()
     }
 }
 
-QTEST_MAIN(TestStaffPages)
+// ------------------------------------------------------------------ live windows
+
+namespace {
+
+void clickTab(ui::Notebook* nb, int index)
+{
+    QTest::mouseClick(nb->strip(), Qt::LeftButton, {}, nb->strip()->tabRect(index).center());
+}
+
+template <typename T>
+T* child(ui::PageWindow* w, const QString& name)
+{
+    T* found = w->element<T>(name);
+    if (!found)
+        QTest::qFail(qPrintable("no element " + name), __FILE__, __LINE__);
+    return found;
+}
+
+// The answer key on sheet `index` (0-based) of a worksheet.
+ui::Notebook* keyOnSheet(ui::PageWindow* w, int index)
+{
+    auto* sheets = w->element<ui::Notebook>(QStringLiteral("Sheets"));
+    return sheets ? sheets->page(index)->findChild<ui::Notebook*>(QStringLiteral("AnswerKey")) : nullptr;
+}
+
+}  // namespace
+
+void TestStaffPages::initTestCase()
+{
+    windows_ = std::make_unique<app::WindowSet>();
+}
+
+void TestStaffPages::typedAnswersStay_data()
+{
+    QTest::addColumn<int>("lessonPage");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("instance");
+    QTest::newRow("Treble") << 4 << "BitBtn1" << "btb";
+    QTest::newRow("Bass") << 5 << "BitBtn24" << "bsb";
+}
+
+// Opened from its lesson page, a worksheet keeps what was typed on sheet 2
+// across a change of sheet and across closing and showing it again.
+void TestStaffPages::typedAnswersStay()
+{
+    QFETCH(int, lessonPage);
+    QFETCH(QString, button);
+    QFETCH(QString, instance);
+    ui::PageWindow* book = windows_->lessonBook();
+    ui::PageWindow* sheetWindow = windows_->window(instance.toStdString());
+    QVERIFY(sheetWindow);
+    book->showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(book));
+
+    auto* tabs = child<ui::Notebook>(book, QStringLiteral("LessonTabs"));
+    clickTab(tabs, lessonPage - 1);
+    QCOMPARE(tabs->currentIndex(), lessonPage - 1);
+    auto* open = child<QPushButton>(book, button);
+    QVERIFY(open->isVisible());
+    QTest::mouseClick(open, Qt::LeftButton);
+    QVERIFY(sheetWindow->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(sheetWindow));
+
+    auto* sheets = child<ui::Notebook>(sheetWindow, QStringLiteral("Sheets"));
+    QCOMPARE(sheets->currentIndex(), 0);
+    clickTab(sheets, 1);
+    QCOMPARE(sheets->currentIndex(), 1);
+    auto* field = child<QLineEdit>(sheetWindow, QStringLiteral("s2answer3"));
+    QVERIFY(field->isVisible());
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClicks(field, QStringLiteral("ab"));
+    QCOMPARE(field->text(), QStringLiteral("ab"));
+
+    clickTab(sheets, 0);
+    QVERIFY(!field->isVisible());
+    QCOMPARE(child<QLineEdit>(sheetWindow, QStringLiteral("s1answer3"))->text(), QString());
+    clickTab(sheets, 1);
+    QVERIFY(field->isVisible());
+    QCOMPARE(field->text(), QStringLiteral("ab"));
+
+    sheetWindow->close();
+    QVERIFY(!sheetWindow->isVisible());
+    QVERIFY(book->isVisible());
+    QTest::mouseClick(open, Qt::LeftButton);
+    QVERIFY(sheetWindow->isVisible());
+    QCOMPARE(sheets->currentIndex(), 1);
+    QCOMPARE(field->text(), QStringLiteral("ab"));
+
+    field->clear();
+    sheets->select(0);
+    sheetWindow->hide();
+}
+
+void TestStaffPages::answersUncoverOneSheetOnly_data()
+{
+    QTest::addColumn<QString>("instance");
+    QTest::addColumn<int>("sheet");
+    for (const char* instance : {"btb", "bsb"})
+        for (int sheet = 1; sheet <= 3; ++sheet)
+            QTest::addRow("%s sheet %d", instance, sheet) << QString::fromLatin1(instance) << sheet;
+}
+
+// Clicking "Answers" on one sheet leaves the other sheets' keys on "Cover",
+// and the uncovered key stays uncovered while another sheet is shown.
+void TestStaffPages::answersUncoverOneSheetOnly()
+{
+    QFETCH(QString, instance);
+    QFETCH(int, sheet);
+    ui::PageWindow* w = windows_->window(instance.toStdString());
+    QVERIFY(w);
+    w->showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto* sheets = child<ui::Notebook>(w, QStringLiteral("Sheets"));
+    clickTab(sheets, sheet - 1);
+    ui::Notebook* key = keyOnSheet(w, sheet - 1);
+    QVERIFY(key);
+    QCOMPARE(key->currentIndex(), 0);
+    clickTab(key, 1);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(keyOnSheet(w, i)->currentIndex(), i == sheet - 1 ? 1 : 0);
+    const int other = sheet % 3;
+    clickTab(sheets, other);
+    clickTab(sheets, sheet - 1);
+    QCOMPARE(key->currentIndex(), 1);
+
+    key->select(0);
+    sheets->select(0);
+    w->hide();
+}
+
+void TestStaffPages::tabVisitsFieldsInReadingOrder_data() { answersUncoverOneSheetOnly_data(); }
+
+// From the first field of a sheet, Tab goes through the fields in reading
+// order and then to the sheet's answer key.
+void TestStaffPages::tabVisitsFieldsInReadingOrder()
+{
+    QFETCH(QString, instance);
+    QFETCH(int, sheet);
+    ui::PageWindow* w = windows_->window(instance.toStdString());
+    w->showWindow();
+    QTRY_VERIFY(w->isActiveWindow());
+    auto* sheets = child<ui::Notebook>(w, QStringLiteral("Sheets"));
+    sheets->select(sheet - 1);
+    const QString prefix = QStringLiteral("s%1answer").arg(sheet);
+    auto* first = child<QLineEdit>(w, prefix + u'1');
+    first->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(QApplication::focusWidget(), first);
+    for (int n = 2;; ++n) {
+        auto* next = w->element<QLineEdit>(prefix + QString::number(n));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (!next)
+            break;
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    ui::Notebook* key = keyOnSheet(w, sheet - 1);
+    QVERIFY(key->isAncestorOf(QApplication::focusWidget()));
+    // The window stays shown: the offscreen platform does not activate a
+    // window again once it has been hidden while active.
+    sheets->select(0);
+}
+
+// ----------------------------------------------------------------------- pictures
+
+void TestStaffPages::pictures_data()
+{
+    QTest::addColumn<QString>("instance");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<bool>("answers");
+    QTest::addColumn<QString>("golden");
+    QTest::newRow("Treble page") << "LessonBook" << 4 << 0 << false << "staff-LessonBook-page04";
+    QTest::newRow("Bass page") << "LessonBook" << 5 << 0 << false << "staff-LessonBook-page05";
+    for (const char* instance : {"btb", "bsb"}) {
+        for (int sheet = 1; sheet <= 3; ++sheet) {
+            const QString name = QStringLiteral("staff-%1-sheet%2").arg(QLatin1String(instance)).arg(sheet);
+            QTest::addRow("%s sheet %d", instance, sheet) << QString::fromLatin1(instance) << 0 << sheet << false << name;
+            QTest::addRow("%s sheet %d answers", instance, sheet)
+                << QString::fromLatin1(instance) << 0 << sheet << true << name + QStringLiteral("-answers");
+        }
+    }
+}
+
+void TestStaffPages::pictures()
+{
+    QFETCH(QString, instance);
+    QFETCH(int, page);
+    QFETCH(int, sheet);
+    QFETCH(bool, answers);
+    QFETCH(QString, golden);
+    ui::PageWindow* w = windows_->window(instance.toStdString());
+    QVERIFY(w);
+    ui::applyState(w, {.page = page, .sheet = sheet, .answers = answers});
+    const QImage picture = ui::snapshot(w);
+    ui::applyState(w, {.page = 1, .sheet = 1, .answers = false});
+    w->hide();
+    LYRABEL_COMPARE_GOLDEN(picture, golden);
+}
+
+LYRABEL_TEST_MAIN(TestStaffPages)
 #include "test_staffpages.moc"
