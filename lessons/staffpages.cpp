@@ -125,11 +125,13 @@ const Font wordFont = tnr(16).bolded().in(black);
 
 Element box(Rect r, int pen) { return shape(r.x, r.y, r.w, r.h).filled(white).pen(black, pen); }
 
+// A lesson bar staff with each bar where the page has it (the Bass page's bars
+// are placed by hand, a pixel or two off a common left edge and pitch).
 Elements bars(const std::array<Bar, 5>& staff)
 {
-    Elements out;
-    for (const Bar& b : staff)
-        out.push_back(shape(b.left, b.top, b.width, 9).filled(black).pen(black, 5));
+    Elements out = diagrams::barStaff(staff[0].left, staff[0].width, staff[0].top, diagrams::BarColouring::Lesson);
+    for (std::size_t i = 0; i < out.size() && i < staff.size(); ++i)
+        out[i].box = {staff[i].left, staff[i].top, staff[i].width, 9};
     return out;
 }
 
