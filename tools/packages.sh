@@ -18,4 +18,4 @@ ensure_packages() {
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev fonts-liberation2 fonts-wine)
 # Packages the tests add: a real X server and window manager, a real CUPS with
 # a PDF printer, and tools to look at pictures and PDFs.
-TEST_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick cups printer-driver-cups-pdf poppler-utils)
+TEST_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick cups printer-driver-cups-pdf poppler-utils time)
