@@ -15,12 +15,16 @@
 #include "ui/widgets.h"
 #include "workpages/chordworkpages.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -178,6 +182,8 @@ private slots:
 
     // ----- behaviour of the live windows
     void typedAnswerAndKeySurviveHiding();
+    void answerLinesBesideTheirQuestions_data();
+    void answerLinesBesideTheirQuestions();
     void tabOrder_data();
     void tabOrder();
 
@@ -628,6 +634,55 @@ void TestChordPages::typedAnswerAndKeySurviveHiding() {
     QCOMPARE(field->text(), QStringLiteral("D F# A"));
     QCOMPARE(key->currentIndex(), 1);
     QVERIFY(answers->isVisible());
+}
+
+void TestChordPages::answerLinesBesideTheirQuestions_data() { namePairsNameTheirKeys_data(); }
+
+// Uncovered, each answer list shows one answer per line, every line inside
+// the key's page and level with its question: the centre of answer n lies
+// within half a line of the centre of question n. A wrapped answer pushes the
+// rest down a row and the last one off the page.
+void TestChordPages::answerLinesBesideTheirQuestions() {
+    QFETCH(QString, window);
+    const WindowDef def = windows.at(window)();
+    std::vector<Rect> left, right;  // question label boxes, in row order
+    for (const Element& e : def.elements)
+        if (e.kind == Kind::Label && music::keyNumber(e.caption) && fontPx(e) == 21)
+            (e.box.x < 156 ? left : right).push_back({e.box.x, e.box.y, e.box.w, 24});
+
+    app::WindowSet set;
+    ui::PageWindow* w = set.window(window.toStdString());
+    w->showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    ui::applyState(w, {.answers = true});
+
+    const std::pair<const char*, const std::vector<Rect>*> columns[] = {
+        {"answersLeft", &left}, {"answersRight", &right}};
+    for (const auto& [listName, questions] : columns) {
+        auto* list = w->findChild<ui::TextBox*>(listName);
+        QVERIFY2(list && list->isVisible(), listName);
+        QWidget* page = list->parentWidget();
+        const QTextDocument* doc = list->document();
+        QCOMPARE(doc->blockCount(), int(questions->size()));
+        for (int row = 0; row < doc->blockCount(); ++row) {
+            const QTextBlock answer = doc->findBlockByNumber(row);
+            const QString where = QStringLiteral("%1 row %2 \"%3\"").arg(listName).arg(row + 1).arg(answer.text());
+            QVERIFY2(answer.layout()->lineCount() == 1, qPrintable(where + " wraps"));
+            // The block's own box; the last one also holds the document's bottom margin.
+            const QRectF block = doc->documentLayout()->blockBoundingRect(answer);
+            const QRectF line(block.left(), block.top(), block.width(), lineHeight(tnr(21).bolded()));
+            const QPoint top = list->viewport()->mapTo(page, QPoint(0, int(line.top())));
+            const QPoint bottom = list->viewport()->mapTo(page, QPoint(0, int(line.bottom())));
+            // A list 5 px above the page loses only the empty top 2 px of its first line.
+            QVERIFY2(top.y() >= -2 && bottom.y() <= page->height(),
+                     qPrintable(where + QStringLiteral(" lies at %1..%2 on a page %3 high")
+                                            .arg(top.y()).arg(bottom.y()).arg(page->height())));
+            const int centre = list->viewport()->mapTo(w, QPoint(0, int(line.center().y()))).y();
+            const Rect& question = (*questions)[row];
+            QVERIFY2(std::abs(centre - (question.y + question.h / 2)) <= 12,
+                     qPrintable(where + QStringLiteral(" centre %1, question at %2").arg(centre).arg(question.y)));
+        }
+    }
 }
 
 void TestChordPages::tabOrder_data() {
