@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QString::fromUtf8(ui::applicationTitle));
     ui::installFonts();
 
-    app::WindowSet windows;
+    app::WindowSet windows(app::WindowSet::Start::WorkpagesAfterFirstPaint);
     windows.lessonBook()->showWindow();
     return QApplication::exec();
 }

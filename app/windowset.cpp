@@ -53,10 +53,12 @@ constexpr std::array<Opens, 13> workpageButtons{{
 
 }  // namespace
 
-WindowSet::WindowSet()
+WindowSet::WindowSet(Start start)
 {
+    const auto workpages = start == Start::Complete ? ui::PageWindow::Build::Now : ui::PageWindow::Build::Later;
     for (Definition define : definitions)
-        windows_.push_back(std::make_unique<ui::PageWindow>(define()));
+        windows_.push_back(std::make_unique<ui::PageWindow>(
+            define(), windows_.empty() ? ui::PageWindow::Build::Now : workpages));
 
     ui::PageWindow* book = lessonBook();
     book->setEndsProgramOnClose(true);
@@ -72,6 +74,12 @@ WindowSet::WindowSet()
     for (std::size_t i = 1; i < windows_.size(); ++i) {
         ui::PageWindow* w = windows_[i].get();
         w->bind(ui::printAction, [w] { ui::printWindow(w); });
+    }
+    if (start == Start::WorkpagesAfterFirstPaint) {
+        book->afterFirstPaint([this] {
+            for (const auto& w : windows_)
+                w->ensureBuilt();
+        });
     }
 }
 

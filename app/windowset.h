@@ -13,7 +13,11 @@ class WindowSet {
 public:
     // Creates every window in order, the lesson window first, all hidden,
     // and wires the lesson book's buttons and every "Print" button.
-    WindowSet();
+    // WorkpagesAfterFirstPaint builds the worksheets' widgets right after the
+    // lesson book's first paint, so that the program appears sooner; a
+    // worksheet shown before then is built on the spot.
+    enum class Start { Complete, WorkpagesAfterFirstPaint };
+    explicit WindowSet(Start start = Start::Complete);
     ~WindowSet();
 
     ui::PageWindow* lessonBook() const { return windows_.front().get(); }

@@ -75,7 +75,7 @@ int main(int argc, char* argv[])
         return QApplication::exec();
     }
     ui::installFonts();
-    app::WindowSet windows;
+    app::WindowSet windows(app::WindowSet::Start::WorkpagesAfterFirstPaint);
     windows.lessonBook()->installEventFilter(&probe);
     windows.lessonBook()->showWindow();
     return QApplication::exec();

@@ -58,10 +58,7 @@ void buildElements(Canvas* c, const Elements& elements, Colour colour, const Fon
         ++declared;
 
         if (isDrawn(e.kind)) {
-            Canvas::Drawn d{e, f, bg};
-            if (e.kind == Kind::Label && d.element.box.w == 0 && d.element.box.h == 0)
-                d.element.box = {e.box.x, e.box.y, textWidth(f, e.caption), lineHeight(f)};
-            c->addDrawn(std::move(d));
+            c->addDrawn(Canvas::Drawn{e, f, bg});
             if (e.align != Align::None)
                 c->addAligned(e.align, c->drawn().back().element.box, static_cast<int>(c->drawn().size()) - 1, nullptr);
             continue;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHash>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -54,6 +55,12 @@ constexpr std::array lineHeights{
     LineHeight{Family::MsSansSerif,   11, 13, 13},
 };
 
+// Family, size and style (the colour does not change the glyphs).
+quint64 fontKey(const Font& f)
+{
+    return (quint64(f.family) << 40) | (quint64(f.px) << 8) | (f.bold ? 2 : 0) | (f.italic ? 1 : 0);
+}
+
 }  // namespace
 
 void prepareFontEnvironment()
@@ -91,6 +98,11 @@ QString substituteFamily(Family f)
 
 QFont toQFont(const Font& f)
 {
+    // Pages use a few dozen fonts many times over: resolve each once.
+    static QHash<quint64, QFont> cache;
+    const quint64 key = fontKey(f);
+    if (auto it = cache.constFind(key); it != cache.constEnd())
+        return *it;
     QFont q(substituteFamily(f.family));
     q.setPixelSize(f.px);
     q.setBold(f.bold);
@@ -98,6 +110,7 @@ QFont toQFont(const Font& f)
     q.setKerning(false);
     q.setHintingPreference(QFont::PreferFullHinting);
     q.setStyleStrategy(QFont::NoFontMerging);
+    cache.insert(key, q);
     return q;
 }
 
@@ -114,7 +127,12 @@ int lineHeight(const Font& f)
 
 int textWidth(const Font& f, const std::string& text)
 {
-    return QFontMetrics(toQFont(f)).horizontalAdvance(QString::fromStdString(text));
+    static QHash<quint64, QFontMetrics> metrics;
+    const quint64 key = fontKey(f);
+    auto it = metrics.find(key);
+    if (it == metrics.end())
+        it = metrics.insert(key, QFontMetrics(toQFont(f)));
+    return it->horizontalAdvance(QString::fromStdString(text));
 }
 
 QColor toQColor(Colour c)

@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include <exception>
+#include <utility>
 
 namespace ui {
 
@@ -31,7 +32,7 @@ int screenDpi()
 
 }  // namespace
 
-PageWindow::PageWindow(const WindowDef& def)
+PageWindow::PageWindow(const WindowDef& def, Build when)
     : Canvas(nullptr, def.colour),
       className_(def.className),
       instance_(def.instance),
@@ -43,20 +44,43 @@ PageWindow::PageWindow(const WindowDef& def)
 
     const int dpi = screenDpi();
     resolution_ = dpi > 0 ? dpi : 96;
-    Elements elements = def.elements;
-    Font font = def.font;
-    scaleElements(elements, resolution_, 96);
-    font.px = scaleValue(font.px, resolution_, 96);
+    pendingElements_ = def.elements;
+    pendingFont_ = def.font;
+    scaleElements(pendingElements_, resolution_, 96);
+    pendingFont_.px = scaleValue(pendingFont_.px, resolution_, 96);
     designClient_ = QSize(scaleValue(def.clientWidth(), resolution_, 96), scaleValue(def.clientHeight(), resolution_, 96));
     outer_ = QSize(scaleValue(def.outerWidth, resolution_, 96), scaleValue(def.outerHeight, resolution_, 96));
-    setFont(toQFont(font));
+    setFont(toQFont(pendingFont_));
     resize(designClient_);
+    if (when == Build::Now)
+        ensureBuilt();
+}
 
-    buildElements(this, elements, def.colour, font, focusChain_);
+void PageWindow::ensureBuilt()
+{
+    if (built_)
+        return;
+    built_ = true;
+    buildElements(this, pendingElements_, colour(), pendingFont_, focusChain_);
+    pendingElements_.clear();
     for (std::size_t i = 0; i + 1 < focusChain_.size(); ++i)
         QWidget::setTabOrder(focusChain_[i], focusChain_[i + 1]);
     for (QWidget* w : focusChain_)
         w->installEventFilter(this);
+}
+
+void PageWindow::afterFirstPaint(std::function<void()> run)
+{
+    afterFirstPaint_ = std::move(run);
+}
+
+void PageWindow::paintEvent(QPaintEvent* event)
+{
+    Canvas::paintEvent(event);
+    if (afterFirstPaint_) {
+        // Queued, so it runs once this paint has reached the screen.
+        QMetaObject::invokeMethod(this, std::exchange(afterFirstPaint_, nullptr), Qt::QueuedConnection);
+    }
 }
 
 void PageWindow::bind(const std::string& action, std::function<void()> run)
@@ -80,6 +104,7 @@ void PageWindow::runAction(const std::string& action)
 
 void PageWindow::showWindow()
 {
+    ensureBuilt();
     if (!shownBefore_) {
         shownBefore_ = true;
         const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();

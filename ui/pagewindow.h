@@ -13,7 +13,15 @@ namespace ui {
 class PageWindow : public Canvas {
     Q_OBJECT
 public:
-    explicit PageWindow(const WindowDef& def);
+    // Build::Later keeps the element data and builds the widgets on the first
+    // ensureBuilt() (at the latest when the window is first shown).
+    enum class Build { Now, Later };
+    explicit PageWindow(const WindowDef& def, Build when = Build::Now);
+
+    void ensureBuilt();
+    bool isBuilt() const { return built_; }
+    // Runs once, right after the window's first paint has been handled.
+    void afterFirstPaint(std::function<void()> run);
 
     const std::string& className() const { return className_; }
     const std::string& instance() const { return instance_; }
@@ -49,6 +57,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent*) override;
+    void paintEvent(QPaintEvent*) override;
     bool eventFilter(QObject*, QEvent*) override;
 
 private:
@@ -61,6 +70,10 @@ private:
     std::map<std::string, std::function<void()>> actions_;
     std::vector<QWidget*> focusChain_;
     bool shownBefore_ = false;
+    bool built_ = false;
+    Elements pendingElements_;
+    Font pendingFont_;
+    std::function<void()> afterFirstPaint_;
     bool endsProgram_ = false;
 };
 

@@ -28,6 +28,18 @@ Canvas::Canvas(QWidget* parent, Colour colour) : QWidget(parent), colour_(colour
     setFocusPolicy(Qt::NoFocus);
 }
 
+void Canvas::measureLabels() const
+{
+    if (measured_)
+        return;
+    measured_ = true;
+    for (Drawn& d : drawn_) {
+        Element& e = d.element;
+        if (e.kind == Kind::Label && e.box.w == 0 && e.box.h == 0)
+            e.box = {e.box.x, e.box.y, textWidth(d.font, e.caption), lineHeight(d.font)};
+    }
+}
+
 void Canvas::makePanel(bool bevel, std::string caption, Font font, std::string action)
 {
     isPanel_ = true;
@@ -56,6 +68,7 @@ void Canvas::relayout()
 {
     if (aligned_.empty())
         return;
+    measureLabels();
     layingOut_ = true;
     const int margin = (isPanel_ && bevel_) ? 1 : 0;
     QRect remaining = rect().adjusted(margin, margin, -margin, -margin);
@@ -103,7 +116,7 @@ void Canvas::paintEvent(QPaintEvent* event)
         }
     }
     const QPoint origin = mapTo(window(), QPoint(0, 0));
-    for (const Drawn& d : drawn_) {
+    for (const Drawn& d : drawn()) {
         const Element& e = d.element;
         if (!e.visible)
             continue;

@@ -33,8 +33,9 @@ public:
     explicit Canvas(QWidget* parent, Colour colour);
 
     Colour colour() const { return colour_; }
-    void addDrawn(Drawn d) { drawn_.push_back(std::move(d)); }
-    const std::vector<Drawn>& drawn() const { return drawn_; }
+    void addDrawn(Drawn d) { drawn_.push_back(std::move(d)); measured_ = false; }
+    // The drawn elements, labels sized to their text.
+    const std::vector<Drawn>& drawn() const { measureLabels(); return drawn_; }
 
     // Panels: raised bevel and a caption centred beneath the children.
     void makePanel(bool bevel, std::string caption, Font font, std::string action);
@@ -54,8 +55,12 @@ protected:
 
 private:
     struct Aligned { Align align; Rect declared; int drawnIndex; QWidget* widget; };
+    // Labels are measured when first needed (painted, laid out or inspected):
+    // pages and windows not yet seen load no fonts at start-up.
+    void measureLabels() const;
     Colour colour_;
-    std::vector<Drawn> drawn_;
+    mutable std::vector<Drawn> drawn_;
+    mutable bool measured_ = true;
     std::vector<Aligned> aligned_;
     bool isPanel_ = false;
     bool bevel_ = false;
