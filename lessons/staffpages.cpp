@@ -63,10 +63,10 @@ const StaffPage treble{
     {{{144, 55, 329}, {144, 79, 329}, {144, 103, 329}, {144, 127, 329}, {144, 151, 329}}},
     /* space bars   (left, top, width) */
     {{{144, 266, 329}, {144, 290, 329}, {144, 314, 329}, {144, 338, 329}, {144, 362, 329}}},
-    {216, 12}, "Top Set of Lines",
-    {210, 221}, "Top Set of Spaces",
+    /* line heading  */ {216, 12},  "Top Set of Lines",
+    /* space heading */ {210, 221}, "Top Set of Spaces",
     {{
-        // letter at   word at      letter  word
+        // lines, bottom first: letter at, word at, letter, word
         {{475, 146}, {493, 148}, "E", "Earnings"},
         {{474, 121}, {494, 123}, "G", "gotten"},
         {{474, 96},  {494, 100}, "B", "by"},
@@ -74,6 +74,7 @@ const StaffPage treble{
         {{473, 48},  {494, 50},  "F", "farming."},
     }},
     {{
+        // spaces, bottom first
         {{474, 345}, {490, 347}, "F", "Farming"},
         {{474, 320}, {493, 322}, "A", "a"},
         {{474, 295}, {491, 297}, "C", "challenging"},
@@ -83,7 +84,7 @@ const StaffPage treble{
     /* picture */ {15, 13, 119, 116},
     /* ring: the treble staff with its clef and time signature */ {15, 10, 135, 61},
     /* sound, remember */ {99, 185}, {37, 386},
-    "BitBtn1",
+    /* "Workpages" */ "BitBtn1",
 };
 
 // ----------------------------------------------------------------- Bass page
@@ -94,10 +95,10 @@ const StaffPage bass{
     {{{142, 51, 366}, {142, 75, 366}, {142, 99, 366}, {141, 123, 366}, {140, 146, 368}}},
     /* space bars   (left, top, width) */
     {{{99, 262, 409}, {99, 286, 409}, {98, 310, 409}, {99, 334, 409}, {99, 358, 409}}},
-    {200, 12}, "Bottom Set of Lines",
-    {195, 223}, "Bottom Set of Spaces",
+    /* line heading  */ {200, 12},  "Bottom Set of Lines",
+    /* space heading */ {195, 223}, "Bottom Set of Spaces",
     {{
-        // letter at   word at      letter  word
+        // lines, bottom first: letter at, word at, letter, word
         {{508, 141}, {526, 143}, "G", "Girls"},
         {{508, 116}, {527, 119}, "B", "buy"},
         {{508, 93},  {526, 95},  "D", "dresses"},
@@ -105,6 +106,7 @@ const StaffPage bass{
         {{508, 45},  {525, 48},  "A", "apparel"},
     }},
     {{
+        // spaces, bottom first
         {{507, 340}, {526, 342}, "A", "A"},
         {{506, 315}, {526, 317}, "C", "child"},
         {{507, 292}, {525, 293}, "E", "enjoys"},
@@ -114,7 +116,7 @@ const StaffPage bass{
     /* picture */ {17, 11, 119, 116},
     /* ring: the bass staff with its clef */ {13, 78, 129, 61},
     /* sound, remember */ {100, 188}, {34, 386},
-    "BitBtn24",
+    /* "Workpages" */ "BitBtn24",
 };
 
 // --------------------------------------------------------- the shared layout

@@ -169,6 +169,11 @@ private slots:
     void lessonLettersFollowTheRule();
     void lessonRingEnclosesItsStaff_data();
     void lessonRingEnclosesItsStaff();
+    void worksheetGlyphsFollowTheSheetRules_data();
+    void worksheetGlyphsFollowTheSheetRules();
+    void worksheetHeadingClearsThePrintButton();
+    void labelsHaveTheirStoredSizes_data();
+    void labelsHaveTheirStoredSizes();
 
     void initTestCase();
     void typedAnswersStay_data();
@@ -434,6 +439,219 @@ void TestStaffPages::lessonRingEnclosesItsStaff()
         QVERIFY2(own > top && own < bottom, qPrintable(QStringLiteral("line %1 outside the ring").arg(p / 2 + 1)));
         QVERIFY2(others < top || others > bottom,
                  qPrintable(QStringLiteral("other staff's line %1 inside the ring").arg(p / 2 + 1)));
+    }
+}
+
+// ------------------------------------------------------- worksheet glyphs
+
+void TestStaffPages::worksheetGlyphsFollowTheSheetRules_data()
+{
+    QTest::addColumn<bool>("bassWindow");
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<int>("stemLength");
+    QTest::addColumn<int>("flagWidth");
+    QTest::addColumn<int>("flagHeight");
+    QTest::addColumn<int>("secondFlagDrop");
+    QTest::addColumn<bool>("sixteenthsInPurple");
+    for (bool bass : {false, true}) {
+        const char* w = bass ? "Bass" : "Treble";
+        //                                      sheet   stem    flag w×h     drop    purple sixteenths
+        QTest::addRow("%s sheet 1", w) << bass << 1 << 41 << 25 << 9 << 16 << false;
+        QTest::addRow("%s sheet 2", w) << bass << 2 << 49 << 25 << 7 <<  8 << true;
+        QTest::addRow("%s sheet 3", w) << bass << 3 << 49 << 24 << 9 << 16 << false;
+    }
+}
+
+// A sheet draws its staffs, then its notes, then its fields and key. Each note
+// is a 17-px head followed by its stem and flags: a hollow head with no stem is
+// a whole note, a hollow head with a stem a half, a filled head needs a stem and
+// carries up to two flags. Stems stand at head left + 16 with the sheet's
+// length, ending at or a few pixels below the head's centre; flags start at the
+// stem's top and column, in the sheet's size and outline.
+void TestStaffPages::worksheetGlyphsFollowTheSheetRules()
+{
+    QFETCH(bool, bassWindow);
+    QFETCH(int, sheet);
+    QFETCH(int, stemLength);
+    QFETCH(int, flagWidth);
+    QFETCH(int, flagHeight);
+    QFETCH(int, secondFlagDrop);
+    QFETCH(bool, sixteenthsInPurple);
+    const WindowDef window = bassWindow ? workpages::Tbsb() : workpages::Tbtb();
+    const Elements& page = sheetsOf(window)->at(sheet - 1).children;
+    const std::vector<DrawnStaff> staffs = staffsOf(page);
+    QCOMPARE(staffs.size(), std::size_t(3));
+
+    // Drawing order: (instruction label,) bars, glyphs, fields, key.
+    enum Stage { Heading, Bars, Glyphs, Fields, Key };
+    Stage stage = Heading;
+    for (const Element& e : page) {
+        const Stage s = e.kind == Kind::Label ? Heading
+                        : isBar(e)            ? Bars
+                        : e.kind == Kind::Shape ? Glyphs
+                        : e.kind == Kind::Edit  ? Fields
+                                                : Key;
+        QVERIFY2(s >= stage, qPrintable(QStringLiteral("element at (%1, %2) out of drawing order")
+                                            .arg(e.box.x).arg(e.box.y)));
+        stage = s;
+    }
+
+    int sixteenths = 0;
+    for (std::size_t i = 0; i < page.size(); ++i) {
+        const Element& head = page[i];
+        if (!isHead(head))
+            continue;
+        const QString where = QStringLiteral("note with head at (%1, %2)").arg(head.box.x).arg(head.box.y);
+        QCOMPARE(head.box.w, 17);
+        QCOMPARE(head.outline, black);
+        QCOMPARE(head.outlineWidth, 1);
+        QCOMPARE(head.fillStyle, FillStyle::Solid);
+        QVERIFY2(head.fill == black || head.fill == white, qPrintable(where));
+        const bool filled = head.fill == black;
+        const double centre = diagrams::headCentreY(head.box);
+
+        std::vector<const Element*> parts;  // stem, then flags
+        for (std::size_t j = i + 1; j < page.size() && page[j].kind == Kind::Shape && !isHead(page[j]); ++j)
+            parts.push_back(&page[j]);
+        if (parts.empty()) {
+            QVERIFY2(!filled, qPrintable(where + ": a filled head without a stem"));
+            continue;  // a whole note
+        }
+        const Rect stem = parts[0]->box;
+        QVERIFY2(stem.w == 1 && stem.h == stemLength, qPrintable(where + ": stem size"));
+        QCOMPARE(parts[0]->outline, black);
+        QCOMPARE(stem.x, head.box.x + 16);
+        const int lowerEnd = stem.y + stem.h - 1;
+        QVERIFY2(lowerEnd >= centre && lowerEnd <= centre + 6,
+                 qPrintable(where + ": stem does not end at or just below the head's centre"));
+
+        const std::size_t flags = parts.size() - 1;
+        QVERIFY2(flags <= 2, qPrintable(where + ": more than two flags"));
+        QVERIFY2(filled || flags == 0, qPrintable(where + ": a hollow head with flags"));
+        if (flags == 2)
+            ++sixteenths;
+        for (std::size_t f = 0; f < flags; ++f) {
+            const Element& flag = *parts[1 + f];
+            QCOMPARE(flag.box, (Rect{stem.x, stem.y + static_cast<int>(f) * secondFlagDrop, flagWidth, flagHeight}));
+            QCOMPARE(flag.fill, black);
+            QCOMPARE(flag.fillStyle, FillStyle::Solid);
+            QCOMPARE(flag.outlineWidth, 1);
+            // On sheet 2 the sixteenths' flags are outlined purple, save the
+            // lower flag of the first staff's sixteenth, which is fuchsia.
+            Colour pen = black;
+            if (sixteenthsInPurple && flags == 2) {
+                const bool firstStaff = diagrams::barStaffPosition(staffs[0].top(), centre, 0.0) >= 0;
+                pen = firstStaff && f == 1 ? fuchsia : purple;
+            }
+            QVERIFY2(flag.outline == pen, qPrintable(where + ": flag outline"));
+        }
+    }
+    QVERIFY(sixteenths > 0);
+}
+
+// Sheet 1's instruction line starts right of the "Print" button (the Bass
+// window's button is wider); on sheets 2 and 3 the button covers the left end
+// of the top staff's first bar. Sheets lie at (4, 24) in the notebook at (0, 0).
+void TestStaffPages::worksheetHeadingClearsThePrintButton()
+{
+    for (const WindowDef& window : {workpages::Tbtb(), workpages::Tbsb()}) {
+        const Rect print = window.elements[1].box;
+        const Elements* sheets = sheetsOf(window);
+        const auto onWindow = [](Rect r) { return Rect{r.x + 4, r.y + 24, r.w, r.h}; };
+
+        const Elements& first = sheets->at(0).children;
+        const auto heading = std::find_if(first.begin(), first.end(), [](const Element& e) { return e.kind == Kind::Label; });
+        QVERIFY(heading != first.end());
+        QCOMPARE(heading->caption,
+                 std::string("In the spaces put a letter to tell which line or space the note is on. "));
+        QCOMPARE(heading->box.y, -1);
+        QVERIFY(onWindow(heading->box).x >= print.x + print.w);
+
+        for (int sheet = 2; sheet <= 3; ++sheet) {
+            const Elements& page = sheets->at(sheet - 1).children;
+            QVERIFY(std::none_of(page.begin(), page.end(), [](const Element& e) { return e.kind == Kind::Label; }));
+            const Rect bar = onWindow(staffsOf(page).front().bars.front());
+            QVERIFY2(bar.x < print.x + print.w && print.x < bar.x + bar.w && bar.y < print.y + print.h
+                         && print.y < bar.y + bar.h,
+                     qPrintable(QStringLiteral("sheet %1's top bar is not under the Print button").arg(sheet)));
+        }
+    }
+}
+
+// ------------------------------------------------------------------ label sizes
+
+void TestStaffPages::labelsHaveTheirStoredSizes_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("w");
+    QTest::addColumn<int>("h");
+    const char* instruction = "In the spaces put a letter to tell which line or space the note is on. ";
+    const char* sound = "The line or space the note is on tells you the sound of the note.";
+    const char* remember = "Remember: Where the circle of the note is put determines what line the note is on.";
+    //                                  where       caption                            w      h
+    QTest::newRow("Treble lines")    << "Treble" << "Top Set of Lines"     << 191 << 31;
+    QTest::newRow("Treble spaces")   << "Treble" << "Top Set of Spaces"    << 206 << 31;
+    QTest::newRow("Treble hint")     << "Treble" << "Start at bottom and read up." << 186 << 19;
+    QTest::newRow("Treble sound")    << "Treble" << sound                  << 414 << 19;
+    QTest::newRow("Treble remember") << "Treble" << remember               << 546 << 19;
+    QTest::newRow("Bass lines")      << "Bass"   << "Bottom Set of Lines"  << 230 << 31;
+    QTest::newRow("Bass spaces")     << "Bass"   << "Bottom Set of Spaces" << 245 << 31;
+    QTest::newRow("Bass hint")       << "Bass"   << "Start at bottom and read up." << 186 << 19;
+    QTest::newRow("Bass sound")      << "Bass"   << sound                  << 414 << 19;
+    QTest::newRow("Bass remember")   << "Bass"   << remember               << 546 << 19;
+    QTest::newRow("btb instruction") << "btb"    << instruction            << 550 << 22;
+    QTest::newRow("bsb instruction") << "bsb"    << instruction            << 550 << 22;
+    QTest::newRow("btb key cover")   << "btb"    << "Answers"              <<  65 << 21;
+    QTest::newRow("bsb key cover")   << "bsb"    << "Answers"              <<  65 << 21;
+}
+
+// Label boxes are sized to their text; the pages were laid out with these
+// sizes, so each label's font must give them. Letter tiles are 12 to 15 wide
+// and 22 high, words 19 high.
+void TestStaffPages::labelsHaveTheirStoredSizes()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, caption);
+    QFETCH(int, w);
+    QFETCH(int, h);
+    Elements elements;
+    if (where == QLatin1String("Treble"))
+        elements = lessons::treblePage();
+    else if (where == QLatin1String("Bass"))
+        elements = lessons::bassPage();
+    else
+        elements = (where == QLatin1String("btb") ? workpages::Tbtb() : workpages::Tbsb()).elements;
+
+    const std::string text = caption.toStdString();
+    std::vector<const Element*> found;
+    std::function<void(const Elements&)> collect = [&](const Elements& list) {
+        for (const Element& e : list) {
+            if (e.kind == Kind::Label && e.caption == text)
+                found.push_back(&e);
+            collect(e.children);
+        }
+    };
+    collect(elements);
+    QVERIFY(!found.empty());
+    for (const Element* e : found) {
+        QVERIFY(e->ownFont);
+        QCOMPARE(textWidth(*e->ownFont, e->caption), w);
+        QCOMPARE(lineHeight(*e->ownFont), h);
+    }
+
+    if (where == QLatin1String("Treble") || where == QLatin1String("Bass")) {
+        for (const Element& e : elements) {
+            if (e.kind != Kind::Label || !e.ownFont)
+                continue;
+            if (e.colour == purple && e.ownFont->px == 19) {
+                const int tile = textWidth(*e.ownFont, e.caption);
+                QVERIFY2(tile >= 12 && tile <= 15, e.caption.c_str());
+                QCOMPARE(lineHeight(*e.ownFont), 22);
+            } else if (e.colour == white) {
+                QCOMPARE(lineHeight(*e.ownFont), 19);
+            }
+        }
     }
 }
 

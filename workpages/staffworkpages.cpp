@@ -5,7 +5,8 @@
 // Both windows show the very same drawings; the Treble window reads every staff
 // as treble and the Bass window as bass. Where a value differs between the two
 // windows the row holds both, Treble first. Heads are centred on their staff
-// position; stems, flags and answer fields follow the rows.
+// position; each stem and its flags follow from the head by the sheet's rule
+// (stem length, flag size, second-flag drop); answer fields are placed by hand.
 #include "workpages/staffworkpages.h"
 
 #include "diagrams/musicrules.h"
