@@ -312,7 +312,8 @@ TextBox::TextBox(QWidget* parent, const Element& e, const Font& font, Colour bac
     case Border::Flat: setFrameStyle(QFrame::Box | QFrame::Plain); setLineWidth(1); break;
     case Border::None: setFrameStyle(QFrame::NoFrame); break;
     }
-    document()->setDocumentMargin(1);
+    // Lines start right inside the border, as the design measured them: no inner margin.
+    document()->setDocumentMargin(0);
 
     QString joined;
     for (std::size_t i = 0; i < e.lines.size(); ++i) {

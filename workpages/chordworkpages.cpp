@@ -107,13 +107,12 @@ constexpr ChordSheet sheets[] = {
     {"Tmcmc",    "mcmc",    "Major Chord Workpage",      Major,        {0, 0, 41, 25},  PrintScaling::FitToPage,    {0, -5, 112, 271}, {169, -1, 112, 271}, false},
     {"Tminorcw", "minorcw", "Minor Chord Workpages",     Minor,        {3, 3, 39, 25},  PrintScaling::FitToPage,    {0, -5, 112, 271}, {169, -1, 112, 271}, true},
     {"Tsthcw",   "sthcw",   "7th Chord Workpage",        Seventh,      {-2, 1, 41, 25}, PrintScaling::Proportional, {0, -5, 118, 271}, {163, -5, 118, 271}, true},
-    {"Tmsthcw",  "msthcw",  "Major 7th Chord Workpage",  MajorSeventh, {0, 3, 40, 25},  PrintScaling::FitToPage,    {0, -5, 117, 271}, {164, -5, 117, 271}, true},
+    {"Tmsthcw",  "msthcw",  "Major 7th Chord Workpage",  MajorSeventh, {0, 3, 40, 25},  PrintScaling::FitToPage,    {0, -5, 112, 271}, {164, -5, 117, 271}, true},
     {"Tmisthcw", "misthcw", "Minor 7th Chord Workpage",  MinorSeventh, {0, 0, 38, 25},  PrintScaling::FitToPage,    {1, -3, 131, 271}, {153, -5, 128, 271}, true},
 };
 static_assert(std::size(sheets) == answerColumns, "one window per answer column");
-// The Major 7th sheet's left list is as wide as its right one (117, not 112):
-// at 112 "B D# F# A#" and "Gb A# C# F" wrap, which pushes the last answer off
-// the key and sets the rows beside the wrong questions.
+// The Major 7th sheet's left list is the narrowest for its answers: "Gb A# C# F"
+// fills its 108-px text width exactly, which is why text boxes have no inner margin.
 
 // ------------------------------------------------------------------ the shared layout
 
