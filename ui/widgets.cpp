@@ -68,7 +68,6 @@ void Canvas::relayout()
 {
     if (aligned_.empty())
         return;
-    measureLabels();
     layingOut_ = true;
     const int margin = (isPanel_ && bevel_) ? 1 : 0;
     QRect remaining = rect().adjusted(margin, margin, -margin, -margin);
