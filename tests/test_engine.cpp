@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QToolButton>
 
 using namespace ui;
 
@@ -80,6 +81,7 @@ private slots:
     void tabStripKeysWrapRound_data();
     void tabStripKeysWrapRound();
     void acceleratorSelectsItsPage();
+    void scrollArrowsKeepTheSelectedPage();
     void tabOrderFollowsTabPositions();
     void hiddenPagesAndPanelsTakeNoFocus();
     void focusMovesToNotebookWhenItsPageGoes();
@@ -298,6 +300,36 @@ void EngineTest::acceleratorSelectsItsPage()
     QTest::keyClick(w.element(QStringLiteral("go")), Qt::Key_W);
     QCOMPARE(nb->currentIndex(), 0);
     QVERIFY(nb->strip()->hasFocus());
+}
+
+void EngineTest::scrollArrowsKeepTheSelectedPage()
+{
+    Elements pages;
+    for (const char* caption : {"Introduction", "Keyboard Info", "Notes and Staff", "Major 7th ", "Minor 7th", "Scale"})
+        pages.push_back(page(caption, {}));
+    PageWindow w(fixture({notebook(0, 0, 300, 200, pages).tabsIn(arial(16).bolded()).tabHeight(30)}));
+    w.showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* nb = w.findChild<Notebook*>();
+    // Too wide for one row: the strip keeps one row and shows two arrows at its right end.
+    QList<QToolButton*> arrows;
+    for (QToolButton* b : nb->strip()->findChildren<QToolButton*>())
+        if (b->isVisible())
+            arrows << b;
+    QCOMPARE(arrows.size(), 2);
+    std::sort(arrows.begin(), arrows.end(), [](QToolButton* a, QToolButton* b) { return a->x() < b->x(); });
+    for (QToolButton* arrow : arrows)
+        QVERIFY(arrow->x() > nb->width() / 2 && arrow->geometry().right() <= nb->width());
+    QCOMPARE(nb->strip()->tabRect(0).top(), nb->strip()->tabRect(5).top());
+    const int before = nb->strip()->tabRect(1).left();
+    QTest::mouseClick(arrows[1], Qt::LeftButton);
+    // The row moved left by exactly one tab; the page did not change.
+    QCOMPARE(nb->strip()->tabRect(1).left(), before - nb->strip()->tabRect(0).width());
+    QCOMPARE(nb->strip()->tabRect(1).left(), 2);
+    QCOMPARE(nb->currentIndex(), 0);
+    QTest::mouseClick(arrows[0], Qt::LeftButton);
+    QCOMPARE(nb->strip()->tabRect(1).left(), before);
+    QCOMPARE(nb->currentIndex(), 0);
 }
 
 void EngineTest::tabOrderFollowsTabPositions()

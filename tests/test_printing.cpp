@@ -176,6 +176,9 @@ void PrintingTest::captureHasFrameLineAndOffset()
     QCOMPARE(img.pixel(1, 1), qRgb(0, 0, 255));
     QCOMPARE(img.pixel(2, 2), qRgb(255, 255, 0));
     QCOMPARE(img.pixel(631, 449), qRgb(255, 255, 0));  // the last pixel fell outside
+    // A resized window prints its current client area.
+    w.resize(700, 500);
+    QCOMPARE(captureClient(&w).size(), QSize(700, 500));
 }
 
 void PrintingTest::captureShowsTheSelectedSheetTypingAndKeys()

@@ -9,7 +9,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionTab>
+#include <QRegularExpression>
+#include <QShortcutEvent>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QToolButton>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -137,13 +141,26 @@ void Canvas::mouseReleaseEvent(QMouseEvent* event)
 
 // ----------------------------------------------------------------- Notebook
 
-TabStrip::TabStrip(QWidget* parent) : QTabBar(parent)
+namespace {
+constexpr int tabMargin = 6;    // blank on each side of a caption
+constexpr int stripStart = 2;   // the first tab's left edge
+constexpr int arrowWidth = 16;
+}  // namespace
+
+TabStrip::TabStrip(QWidget* parent, int rowHeight)
+    : QWidget(parent), rowHeight_(rowHeight), left_(new QToolButton(this)), right_(new QToolButton(this))
 {
-    setUsesScrollButtons(true);
-    setExpanding(false);
-    setDrawBase(false);
-    setElideMode(Qt::ElideNone);
     setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_MacShowFocusRect, false);
+    left_->setArrowType(Qt::LeftArrow);
+    right_->setArrowType(Qt::RightArrow);
+    for (QToolButton* arrow : {left_, right_}) {
+        arrow->setFocusPolicy(Qt::NoFocus);
+        arrow->setAutoRaise(false);
+        arrow->hide();
+    }
+    connect(left_, &QToolButton::clicked, this, [this] { scrollBy(-1); });
+    connect(right_, &QToolButton::clicked, this, [this] { scrollBy(1); });
 }
 
 QChar TabStrip::accelerator(const QString& caption)
@@ -158,11 +175,140 @@ QChar TabStrip::accelerator(const QString& caption)
     return {};
 }
 
+void TabStrip::addTab(const QString& caption)
+{
+    QString shown = caption;
+    shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const int width = fontMetrics().horizontalAdvance(shown) + 2 * tabMargin;
+    const int shortcut = accelerator(caption).isNull() ? 0 : grabShortcut(QKeySequence::mnemonic(caption));
+    tabs_.push_back({caption, width, shortcut});
+    if (current_ < 0)
+        setCurrentIndex(0);
+    updateArrows();
+    update();
+}
+
+QRect TabStrip::tabRect(int index) const
+{
+    int x = stripStart;
+    for (int i = first_; i < index; ++i)
+        x += tabs_[static_cast<std::size_t>(i)].width;
+    for (int i = index; i < first_; ++i)
+        x -= tabs_[static_cast<std::size_t>(i)].width;
+    return {x, 2, tabs_.at(static_cast<std::size_t>(index)).width, rowHeight_ - 2};
+}
+
+int TabStrip::tabsRight() const
+{
+    return overflows() ? width() - 2 * arrowWidth : width();
+}
+
+bool TabStrip::overflows() const
+{
+    int total = stripStart;
+    for (const Tab& t : tabs_)
+        total += t.width;
+    return total > width();
+}
+
+void TabStrip::setCurrentIndex(int index)
+{
+    if (index < 0 || index >= count() || index == current_)
+        return;
+    current_ = index;
+    makeShown(index);
+    update();
+    emit currentChanged(index);
+}
+
+void TabStrip::scrollBy(int tabs)
+{
+    first_ = std::clamp(first_ + tabs, 0, std::max(0, count() - 1));
+    updateArrows();
+    update();
+}
+
+void TabStrip::makeShown(int index)
+{
+    if (index < first_)
+        first_ = index;
+    while (first_ < index && tabRect(index).right() >= tabsRight())
+        ++first_;
+    updateArrows();
+}
+
+void TabStrip::updateArrows()
+{
+    const bool shown = overflows();
+    const int h = std::min(rowHeight_ - 2, 20);
+    left_->setGeometry(width() - 2 * arrowWidth, rowHeight_ - h, arrowWidth, h);
+    right_->setGeometry(width() - arrowWidth, rowHeight_ - h, arrowWidth, h);
+    left_->setVisible(shown);
+    right_->setVisible(shown);
+    left_->setEnabled(first_ > 0);
+    right_->setEnabled(count() > 0 && tabRect(count() - 1).right() >= tabsRight());
+}
+
+void TabStrip::resizeEvent(QResizeEvent*)
+{
+    updateArrows();
+}
+
+void TabStrip::paintTab(QPainter& p, int index, bool selected)
+{
+    QRect r = tabRect(index);
+    if (selected)
+        r.adjust(-2, -2, 2, 1);  // raised, and joined to the page frame below
+    const QPalette& pal = palette();
+    p.fillRect(r.adjusted(1, 1, -1, 0), pal.color(QPalette::Button));
+    // Light top and left edges with rounded corners, shadow on the right.
+    p.fillRect(r.left(), r.top() + 2, 1, r.height() - 2, pal.color(QPalette::Light));
+    p.fillRect(r.left() + 1, r.top() + 1, 1, 1, pal.color(QPalette::Light));
+    p.fillRect(r.left() + 2, r.top(), r.width() - 4, 1, pal.color(QPalette::Light));
+    p.fillRect(r.right() - 1, r.top() + 1, 1, 1, pal.color(QPalette::Shadow));
+    p.fillRect(r.right(), r.top() + 2, 1, r.height() - 2, pal.color(QPalette::Shadow));
+    p.fillRect(r.right() - 1, r.top() + 2, 1, r.height() - 2, pal.color(QPalette::Dark));
+    p.setPen(pal.color(QPalette::ButtonText));
+    const QRect text = selected ? r.adjusted(0, 0, 0, -2) : r.adjusted(0, 1, 0, 0);
+    p.drawText(text, Qt::AlignCenter | Qt::TextShowMnemonic, tabs_[static_cast<std::size_t>(index)].caption);
+    if (selected && hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = text.adjusted(3, 3, -3, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
+}
+
+void TabStrip::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setClipRect(0, 0, tabsRight(), height());
+    for (int i = 0; i < count(); ++i)
+        if (i != current_)
+            paintTab(p, i, false);
+    if (current_ >= 0)
+        paintTab(p, current_, true);
+}
+
+void TabStrip::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (event->button() != Qt::LeftButton || at.x() >= tabsRight())
+        return;
+    for (int i = 0; i < count(); ++i) {
+        if (tabRect(i).adjusted(0, -2, 0, 0).contains(at)) {
+            setCurrentIndex(i);
+            setFocus(Qt::MouseFocusReason);
+            return;
+        }
+    }
+}
+
 void TabStrip::keyPressEvent(QKeyEvent* event)
 {
     const int n = count();
     if (n == 0 || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
-        QTabBar::keyPressEvent(event);
+        QWidget::keyPressEvent(event);
         return;
     }
     switch (event->key()) {
@@ -175,30 +321,33 @@ void TabStrip::keyPressEvent(QKeyEvent* event)
         setCurrentIndex((currentIndex() + 1) % n);
         return;
     default:
-        QTabBar::keyPressEvent(event);
+        QWidget::keyPressEvent(event);
     }
 }
 
 bool TabStrip::event(QEvent* event)
 {
-    // Alt+accelerator selects the page (QTabBar does that) and focuses the notebook.
-    const bool shortcut = event->type() == QEvent::Shortcut;
-    const bool handled = QTabBar::event(event);
-    if (shortcut && handled)
-        setFocus(Qt::ShortcutFocusReason);
-    return handled;
+    // Alt+accelerator selects the page and focuses the notebook.
+    if (event->type() == QEvent::Shortcut) {
+        const int id = static_cast<QShortcutEvent*>(event)->shortcutId();
+        for (int i = 0; i < count(); ++i) {
+            if (tabs_[static_cast<std::size_t>(i)].shortcut == id) {
+                setCurrentIndex(i);
+                setFocus(Qt::ShortcutFocusReason);
+                return true;
+            }
+        }
+    }
+    return QWidget::event(event);
 }
 
 Notebook::Notebook(QWidget* parent, Colour colour, Font tabFont, int stripHeight)
-    : QWidget(parent), strip_(new TabStrip(this)), colour_(colour), stripHeight_(stripHeight)
+    : QWidget(parent), strip_(new TabStrip(this, stripHeight - 4)), colour_(colour), stripHeight_(stripHeight)
 {
     setFocusPolicy(Qt::NoFocus);
     setFocusProxy(strip_);
     strip_->setFont(toQFont(tabFont));
-    QPalette pal = strip_->palette();
-    pal.setColor(QPalette::Window, toQColor(colour));
-    strip_->setPalette(pal);
-    connect(strip_, &QTabBar::currentChanged, this, &Notebook::showPage);
+    connect(strip_, &TabStrip::currentChanged, this, &Notebook::showPage);
 }
 
 Canvas* Notebook::addPage(const std::string& caption, Colour colour)
@@ -252,8 +401,8 @@ void Notebook::showPage(int index)
 
 void Notebook::resizeEvent(QResizeEvent*)
 {
-    // The strip covers the top T pixels less the 2-px frame edge under the tabs.
-    strip_->setGeometry(0, 0, width(), stripHeight_ - 2);
+    // The tabs stand on the page frame's top edge (T - 4); the selected one covers it.
+    strip_->setGeometry(0, 0, width(), stripHeight_ - 3);
     for (Canvas* p : pages_)
         p->setGeometry(4, stripHeight_, width() - 8, height() - stripHeight_ - 4);
 }

@@ -9,7 +9,6 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTextEdit>
 #include <QWidget>
 
@@ -71,18 +70,51 @@ private:
 };
 
 // ----------------------------------------------------------------- Notebook
-// A tab strip that wraps round: Left/Up before the first tab selects the last,
-// Right/Down after the last selects the first.
-class TabStrip : public QTabBar {
+// The tab strip: one row of tabs, each as wide as its caption plus a margin.
+// When the row is wider than the strip, two arrows at its right end scroll it
+// by one tab without changing the selected page. Left/Up before the first tab
+// selects the last, Right/Down after the last selects the first. "&" marks an
+// accelerator letter, shown underlined.
+class TabStrip : public QWidget {
     Q_OBJECT
 public:
-    explicit TabStrip(QWidget* parent);
+    TabStrip(QWidget* parent, int rowHeight);
+
+    void addTab(const QString& caption);
+    int count() const { return static_cast<int>(tabs_.size()); }
+    QString tabText(int index) const { return tabs_.at(static_cast<std::size_t>(index)).caption; }
+    // The tab's box in strip coordinates when not selected (tabs scrolled out lie left of 0).
+    QRect tabRect(int index) const;
+    int currentIndex() const { return current_; }
+    void setCurrentIndex(int index);
+    int firstShown() const { return first_; }
     // The accelerator letter of a caption ("&Welcome" → 'W'), or 0.
     static QChar accelerator(const QString& caption);
 
+signals:
+    void currentChanged(int index);
+
 protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
     bool event(QEvent*) override;
+
+private:
+    struct Tab { QString caption; int width; int shortcut; };
+    int tabsRight() const;        // right edge the tabs may use (left of the arrows)
+    bool overflows() const;
+    void scrollBy(int tabs);
+    void makeShown(int index);
+    void updateArrows();
+    void paintTab(QPainter& p, int index, bool selected);
+    std::vector<Tab> tabs_;
+    int current_ = -1;
+    int first_ = 0;               // first tab shown at the left end
+    int rowHeight_;
+    class QToolButton* left_;
+    class QToolButton* right_;
 };
 
 class Notebook : public QWidget {
