@@ -4,8 +4,12 @@
 #include "lessons/lessonbook.h"
 #include "ui/printing.h"
 #include "ui/workpageframe.h"
+#include "workpages/beatworkpages.h"
+#include "workpages/chordworkpage.h"
 #include "workpages/chordworkpages.h"
-#include "workpages/otherworkpages.h"
+#include "workpages/keyboardworkpages.h"
+#include "workpages/notesandstaffworkpage.h"
+#include "workpages/scaleworkpages.h"
 #include "workpages/staffworkpages.h"
 
 #include <array>

@@ -1,10 +1,17 @@
 // Corvalle Lyrabel — the lesson book window.
 //
-// Sections: page buttons · page background · the pages · the window
+// Sections: page buttons · page background · the window
 #include "lessons/lessonbook.h"
 
+#include "lessons/beatspage.h"
 #include "lessons/chordpages.h"
+#include "lessons/chordspage.h"
+#include "lessons/introductionpage.h"
+#include "lessons/keyboardinfopage.h"
+#include "lessons/notesandstaffpage.h"
+#include "lessons/scalepage.h"
 #include "lessons/staffpages.h"
+#include "lessons/welcomepage.h"
 
 #include <array>
 #include <stdexcept>
@@ -60,52 +67,6 @@ Element pageBackground(int width)
     return shape(0, 0, width, pageHeight).filled(purple).pen(purple).aligned(Align::Left);
 }
 
-// ---------------------------------------------------------------- the pages
-// Pages whose lessons are still to be written carry their background and buttons.
-
-namespace {
-
-Elements welcomePage()
-{
-    return {
-        pageBackground(),
-        panel(190, 407, 262, 21).named("Panel1").bg(gray).text("Click Here for A Reason to Sing")
-            .font(tnr(19).bolded().italicized().in(rgb(0xFFCEFF))).onClick("Panel1Click"),
-    };
-}
-
-Elements pageWith(std::vector<const char*> buttons)
-{
-    Elements page{pageBackground()};
-    for (const char* b : buttons)
-        page.push_back(pageButton(b));
-    return page;
-}
-
-Elements chordsPage()
-{
-    Elements page = pageWith({"BitBtn33", "BitBtn35"});
-    page.push_back(panel(0, -1, pageWidth, pageHeight, {
-                           pageButton("BitBtn2"),
-                           button(473, 515, 75, 25, "").ok().named("BitBtn21")
-                               .font(tnr(16).bolded().in(black)).onClick("BitBtn21Click"),
-                       })
-                       .named("cpexam").bg(purple).noBevel().hidden().aligned(Align::Client));
-    return page;
-}
-
-// The verses panel, over the notebook's page area.
-Element versesPanel()
-{
-    return panel(3, 30, 614, 403, {
-                     button(509, 364, 75, 25, "").ok().named("BitBtn34")
-                         .font(tnr(16).bolded().in(windowText)).onClick("BitBtn34Click"),
-                 })
-        .named("ve2").bg(rgb(0xFFCEFF)).hidden();
-}
-
-}  // namespace
-
 // --------------------------------------------------------------- the window
 
 WindowDef TLessonBook()
@@ -122,19 +83,19 @@ WindowDef TLessonBook()
     def.elements = {
         notebook(0, -1, 617, 578, {
                      page("&Welcome",        welcomePage()),
-                     page("Introduction",    pageWith({})),
-                     page("Beats",           pageWith({"BitBtn25"})),
+                     page("Introduction",    introductionPage()),
+                     page("Beats",           beatsPage()),
                      page("Treble",          treblePage()),
                      page("Bass",            bassPage()),
-                     page("Notes and Staff", pageWith({"BitBtn36"})),
-                     page("Keyboard Info",   pageWith({"BitBtn26"})),
+                     page("Notes and Staff", notesAndStaffPage()),
+                     page("Keyboard Info",   keyboardInfoPage()),
                      page("Major",           majorPage()),
                      page("Minor",           minorPage()),
                      page("7th",             seventhPage()),
                      page("Major 7th ",      majorSeventhPage()),
                      page("Minor 7th",       minorSeventhPage()),
                      page("Chords",          chordsPage()),
-                     page("Scale",           pageWith({"BitBtn27"})),
+                     page("Scale",           scalePage()),
                  })
             .named("LessonTabs").font(tnr(16).bolded().in(white)).tabsIn(arial(16).bolded()).tabHeight(30),
         versesPanel(),

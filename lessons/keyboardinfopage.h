@@ -1,0 +1,10 @@
+// Corvalle Lyrabel — the Keyboard Info page.
+#pragma once
+
+#include "ui/element.h"
+
+namespace lessons {
+
+ui::Elements keyboardInfoPage();
+
+}  // namespace lessons

@@ -1,0 +1,10 @@
+// Corvalle Lyrabel — the Notes and Staff page.
+#pragma once
+
+#include "ui/element.h"
+
+namespace lessons {
+
+ui::Elements notesAndStaffPage();
+
+}  // namespace lessons
