@@ -14,11 +14,11 @@ xvfb=""
 cleanup() { [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 if command -v Xvfb >/dev/null; then
-    n=95; while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
     xvfb=$!
-    export DISPLAY=":$n" QT_QPA_PLATFORM=xcb
-    sleep 1
+    for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb
+    sleep 0.5
     platform="Xvfb"
 else
     export QT_QPA_PLATFORM=offscreen

@@ -13,14 +13,13 @@ work=$(mktemp -d)
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; [ -n "${LYRABEL_E2E_KEEP:-}" ] || rm -rf "$work"; }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; echo "program output:"; cat "$work/program.log"; import -display "$DISPLAY" -window root "$work/fail.png" 2>/dev/null && cp "$work/fail.png" /tmp/lyrabel-e2e-fail.png && echo "screen saved to /tmp/lyrabel-e2e-fail.png"; exit 1; }
+fail() { echo "FAIL: $*"; echo "program output:"; cat "$work/program.log"; import -display "${DISPLAY:-:0}" -window root "$work/fail.png" 2>/dev/null && cp "$work/fail.png" /tmp/lyrabel-e2e-fail.png && echo "screen saved to /tmp/lyrabel-e2e-fail.png"; exit 1; }
 
-# A free display number.
-n=90
-while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-export DISPLAY=":$n"
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number to fd 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
+for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n 1 "$work/display")"
 for _ in $(seq 1 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
 openbox >"$work/openbox.log" 2>&1 &

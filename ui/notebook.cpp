@@ -1,11 +1,9 @@
-// Corvalle Lyrabel — the live widgets the engine builds from elements.
-#include "widgets.h"
+// Corvalle Lyrabel — the notebook and its tab strip.
+#include "notebook.h"
 
 #include "fonts.h"
-#include "shapes.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,130 +12,10 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QToolButton>
-#include <QTextBlock>
-#include <QTextCursor>
 
-#include <climits>
+#include <algorithm>
 
 namespace ui {
-
-// Defined with the window: runs a named action of the widget's window.
-void runWindowAction(QWidget* from, const std::string& action);
-
-// ------------------------------------------------------------------ Canvas
-
-Canvas::Canvas(QWidget* parent, Colour colour) : QWidget(parent), colour_(colour)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void Canvas::measureLabels() const
-{
-    if (measured_)
-        return;
-    measured_ = true;
-    for (Drawn& d : drawn_) {
-        Element& e = d.element;
-        if (e.kind == Kind::Label && e.box.w == 0 && e.box.h == 0)
-            e.box = {e.box.x, e.box.y, textWidth(d.font, e.caption), lineHeight(d.font)};
-    }
-}
-
-void Canvas::makePanel(bool bevel, std::string caption, Font font, std::string action)
-{
-    isPanel_ = true;
-    bevel_ = bevel;
-    caption_ = std::move(caption);
-    captionFont_ = font;
-    action_ = std::move(action);
-}
-
-void Canvas::addAligned(Align align, Rect declared, int drawnIndex, QWidget* widget)
-{
-    aligned_.push_back({align, declared, drawnIndex, widget});
-    if (widget)
-        widget->installEventFilter(this);
-}
-
-bool Canvas::eventFilter(QObject* watched, QEvent* event)
-{
-    // Alignment is worked out again whenever an aligned element is shown or hidden.
-    if ((event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) && !layingOut_)
-        relayout();
-    return QWidget::eventFilter(watched, event);
-}
-
-void Canvas::relayout()
-{
-    if (aligned_.empty())
-        return;
-    layingOut_ = true;
-    const int margin = (isPanel_ && bevel_) ? 1 : 0;
-    QRect remaining = rect().adjusted(margin, margin, -margin, -margin);
-    for (Aligned& a : aligned_) {
-        const bool visible = a.widget ? !a.widget->isHidden() : drawn_[static_cast<std::size_t>(a.drawnIndex)].element.visible;
-        QRect placed(a.declared.x, a.declared.y, a.declared.w, a.declared.h);
-        if (visible && a.align == Align::Left) {
-            placed = QRect(remaining.left(), remaining.top(), a.declared.w, remaining.height());
-            remaining.setLeft(remaining.left() + a.declared.w);
-        } else if (visible && a.align == Align::Client && remaining.width() > 0 && remaining.height() > 0) {
-            placed = remaining;
-        }
-        // With no area left a client-aligned element keeps its declared box.
-        if (a.widget)
-            a.widget->setGeometry(placed);
-        else
-            drawn_[static_cast<std::size_t>(a.drawnIndex)].element.box = {placed.x(), placed.y(), placed.width(), placed.height()};
-    }
-    layingOut_ = false;
-    update();
-}
-
-void Canvas::resizeEvent(QResizeEvent*)
-{
-    relayout();
-}
-
-void Canvas::paintEvent(QPaintEvent* event)
-{
-    QPainter p(this);
-    p.setClipRegion(event->region());
-    p.fillRect(rect(), toQColor(colour_));
-    if (isPanel_) {
-        if (bevel_) {
-            const QPalette& pal = palette();
-            p.fillRect(0, 0, width(), 1, pal.color(QPalette::Light));
-            p.fillRect(0, 0, 1, height(), pal.color(QPalette::Light));
-            p.fillRect(0, height() - 1, width(), 1, pal.color(QPalette::Dark));
-            p.fillRect(width() - 1, 0, 1, height(), pal.color(QPalette::Dark));
-        }
-        if (!caption_.empty()) {
-            p.setFont(toQFont(captionFont_));
-            p.setPen(toQColor(captionFont_.colour));
-            p.drawText(rect(), Qt::AlignCenter, QString::fromStdString(caption_));
-        }
-    }
-    const QPoint origin = mapTo(window(), QPoint(0, 0));
-    for (const Drawn& d : drawn()) {
-        const Element& e = d.element;
-        if (!e.visible)
-            continue;
-        switch (e.kind) {
-        case Kind::Shape: paintShape(p, e, origin); break;
-        case Kind::Label: paintLabel(p, e, d.font, d.background); break;
-        case Kind::Picture: paintPicture(p, e); break;
-        default: break;
-        }
-    }
-}
-
-void Canvas::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (isPanel_ && !action_.empty() && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        runWindowAction(this, action_);
-    QWidget::mouseReleaseEvent(event);
-}
 
 // ----------------------------------------------------------------- Notebook
 
@@ -421,130 +299,6 @@ void Notebook::paintEvent(QPaintEvent*)
     p.fillRect(frame.right(), frame.top(), 1, frame.height(), pal.color(QPalette::Shadow));
     p.fillRect(frame.left() + 1, frame.bottom() - 1, frame.width() - 2, 1, pal.color(QPalette::Dark));
     p.fillRect(frame.right() - 1, frame.top() + 1, 1, frame.height() - 2, pal.color(QPalette::Dark));
-}
-
-// --------------------------------------------------------------- edit field
-
-EditField::EditField(QWidget* parent) : QLineEdit(parent)
-{
-    setMaxLength(INT_MAX);
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-void EditField::focusInEvent(QFocusEvent* event)
-{
-    QLineEdit::focusInEvent(event);
-    if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason)
-        selectAll();
-}
-
-// ----------------------------------------------------------------- text box
-
-TextBox::TextBox(QWidget* parent, const Element& e, const Font& font, Colour background)
-    : QTextEdit(parent), lineHeight_(lineHeight(font))
-{
-    setAcceptRichText(false);
-    setTabChangesFocus(true);
-    setLineWrapMode(QTextEdit::WidgetWidth);
-    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(e.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    setFont(toQFont(font));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, toQColor(background));
-    pal.setColor(QPalette::Text, toQColor(font.colour));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
-    switch (e.border) {
-    case Border::Sunken: setFrameStyle(QFrame::Panel | QFrame::Sunken); setLineWidth(2); break;
-    case Border::Flat: setFrameStyle(QFrame::Box | QFrame::Plain); setLineWidth(1); break;
-    case Border::None: setFrameStyle(QFrame::NoFrame); break;
-    }
-    // Lines start right inside the border, as the design measured them: no inner margin.
-    document()->setDocumentMargin(0);
-
-    QString joined;
-    for (std::size_t i = 0; i < e.lines.size(); ++i) {
-        if (i)
-            joined += u'\n';
-        joined += QString::fromStdString(e.lines[i]);
-    }
-    setPlainText(joined);
-    // Every paragraph, stored or typed later, keeps the design's line height.
-    QTextCursor all(document());
-    all.select(QTextCursor::Document);
-    QTextBlockFormat format;
-    format.setLineHeight(lineHeight_, QTextBlockFormat::FixedHeight);
-    all.mergeBlockFormat(format);
-    moveCursor(QTextCursor::Start);
-
-    if (e.readOnly) {
-        setReadOnly(true);
-        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    }
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-// ----------------------------------------------------------------- tick box
-
-TickBox::TickBox(QWidget* parent, const std::string& caption, const Font& font, Colour background)
-    : QAbstractButton(parent), font_(font), background_(background)
-{
-    setCheckable(true);
-    setText(QString::fromStdString(caption));
-    setFont(toQFont(font));
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-void TickBox::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.fillRect(rect(), toQColor(background_));
-    const int top = (height() - 13) / 2;
-    const QPalette& pal = palette();
-    // Sunken 13×13 box: shadow and dark edges top-left, light edges bottom-right.
-    p.fillRect(0, top, 13, 13, pal.color(QPalette::Light));
-    p.fillRect(0, top, 12, 1, pal.color(QPalette::Mid));
-    p.fillRect(0, top, 1, 12, pal.color(QPalette::Mid));
-    p.fillRect(1, top + 1, 10, 1, pal.color(QPalette::Shadow));
-    p.fillRect(1, top + 1, 1, 10, pal.color(QPalette::Shadow));
-    p.fillRect(2, top + 2, 9, 9, isDown() ? pal.color(QPalette::Button) : QColor(Qt::white));
-    if (isChecked()) {
-        // A 7-px tick, three pixels thick.
-        for (int i = 0; i < 7; ++i) {
-            const int x = 3 + i;
-            const int y = top + (i < 3 ? 5 + i : 9 - (i - 2));
-            p.fillRect(x, y, 1, 3, Qt::black);
-        }
-    }
-    if (!text().isEmpty()) {
-        p.setFont(font());
-        p.setPen(toQColor(font_.colour));
-        const QRect captionBox(17, 0, width() - 17, height());
-        p.drawText(captionBox, Qt::AlignLeft | Qt::AlignVCenter, text());
-        if (hasFocus()) {
-            QRect r = p.boundingRect(captionBox, Qt::AlignLeft | Qt::AlignVCenter, text()).adjusted(-1, 0, 1, 0);
-            p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-            p.drawRect(r.intersected(rect().adjusted(0, 0, -1, -1)));
-        }
-    }
-}
-
-// -------------------------------------------------------------- push button
-
-PushButton::PushButton(QWidget* parent, const Element& e, const Font& font)
-    : QPushButton(QString::fromStdString(e.caption), parent), ok_(e.buttonKind == ButtonKind::Ok)
-{
-    setFont(toQFont(font));
-    QPalette pal = palette();
-    pal.setColor(QPalette::ButtonText, toQColor(font.colour));
-    setPalette(pal);
-    setAutoDefault(false);
-    setFocusPolicy(Qt::StrongFocus);
-    if (ok_) {
-        setIcon(QIcon(QStringLiteral(":/assets/okglyph.png")));
-        setIconSize(QSize(18, 18));
-    }
 }
 
 }  // namespace ui
