@@ -8,7 +8,6 @@
 
 #include "diagrams/glyphs.h"
 #include "diagrams/staff.h"
-#include "lessons/lessonbook.h"
 
 #include <string>
 #include <vector>
