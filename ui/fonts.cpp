@@ -34,6 +34,7 @@ QString msSansFamily;  // family name of the loaded bitmap face, if any
 struct LineHeight { Family family; int px; int height; int boldHeight; };
 constexpr std::array lineHeights{
     //         family              px  line  bold line
+    LineHeight{Family::TimesNewRoman, 11, 14, 14},
     LineHeight{Family::TimesNewRoman, 13, 15, 15},
     LineHeight{Family::TimesNewRoman, 15, 17, 17},
     LineHeight{Family::TimesNewRoman, 16, 19, 19},
