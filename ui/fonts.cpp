@@ -38,9 +38,9 @@ constexpr std::array lineHeights{
     LineHeight{Family::TimesNewRoman, 13, 15, 15},
     LineHeight{Family::TimesNewRoman, 15, 17, 17},
     LineHeight{Family::TimesNewRoman, 16, 19, 19},
-    LineHeight{Family::TimesNewRoman, 17, 20, 20},
+    LineHeight{Family::TimesNewRoman, 17, 19, 20},
     LineHeight{Family::TimesNewRoman, 19, 21, 22},
-    LineHeight{Family::TimesNewRoman, 21, 24, 24},
+    LineHeight{Family::TimesNewRoman, 21, 23, 24},
     LineHeight{Family::TimesNewRoman, 24, 27, 27},
     LineHeight{Family::TimesNewRoman, 27, 31, 31},
     LineHeight{Family::TimesNewRoman, 29, 32, 32},
@@ -53,6 +53,7 @@ constexpr std::array lineHeights{
     LineHeight{Family::Arial,         17, 19, 19},
     LineHeight{Family::Arial,         19, 22, 22},
     LineHeight{Family::Arial,         21, 24, 24},
+    LineHeight{Family::Arial,         32, 36, 36},
     LineHeight{Family::MsSansSerif,   11, 13, 13},
 };
 
