@@ -287,6 +287,7 @@ private slots:
 
     // ----- behaviour of the live windows
     void exampleShownAndHidden();
+    void pageTabOrder();
     void stepsStandLevelWithTheirKeyboards();
     void explanationScrolls();
     void workpageFieldsAndTabOrder();
@@ -693,6 +694,31 @@ void TestChordFinding::exampleShownAndHidden() {
     QVERIFY(tabs->strip()->hasFocus() || tabs->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(!panel->isVisible());
+}
+
+// Tab visits the rule box, the page's "Workpage", the panel's elements when it
+// is shown (steps, reminder, OK, "Workpage"), then "Go To Example".
+void TestChordFinding::pageTabOrder() {
+    app::WindowSet set;
+    ui::PageWindow* book = set.lessonBook();
+    book->showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(book));
+    ui::applyState(book, {.page = 13});
+    const auto visit = [&](const QStringList& expected) {
+        auto* rules = book->element<ui::TextBox>("rulesBox");
+        QVERIFY(rules);
+        rules->setFocus(Qt::OtherFocusReason);
+        QStringList visited{focusName()};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << focusName();
+        }
+        QCOMPARE(visited, expected);
+    };
+    visit({"rulesBox", "BitBtn33", "BitBtn35"});
+    if (QTest::currentTestFailed()) return;
+    book->showElement(QStringLiteral("cpexam"));
+    visit({"rulesBox", "BitBtn33", "stepsBox", "rememberBox", "BitBtn21", "BitBtn2", "BitBtn35"});
 }
 
 // Every stored line of the steps box fits on one 19-px row, so steps 3, 4 and 5
