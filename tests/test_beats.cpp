@@ -293,6 +293,7 @@ private slots:
     void beatsTextScrollsToItsEnd();
     void pictures_data();
     void pictures();
+    void onlyTheCaptionsTakeTyping();
 
 private:
     std::unique_ptr<app::WindowSet> windows_;
@@ -958,6 +959,40 @@ void TestBeats::pictures()
     ui::applyState(w, {.page = 1, .sheet = 1, .answers = false});
     w->hide();
     LYRABEL_COMPARE_GOLDEN(picture, golden);
+}
+
+// The two captions over the chart are editable and keep what is typed; the
+// page's other text boxes are read-only. Runs after the pictures, as typing
+// may scroll a caption's 19-px line within its 17-px box.
+void TestBeats::onlyTheCaptionsTakeTyping()
+{
+    ui::PageWindow* book = windows_->lessonBook();
+    book->showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(book));
+    ui::applyState(book, {.page = 3});
+    const auto boxStarting = [book](const QString& start) -> ui::TextBox* {
+        for (ui::TextBox* t : book->findChildren<ui::TextBox*>())
+            if (t->isVisible() && t->toPlainText().startsWith(start))
+                return t;
+        return nullptr;
+    };
+    ui::TextBox* rows = boxStarting(QStringLiteral("The top row is rests"));
+    ui::TextBox* dot = boxStarting(QStringLiteral("If any note has a"));
+    QVERIFY(rows && dot);
+
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keyClick(rows, Qt::Key_End);
+    QTest::keyClicks(rows, QStringLiteral(" Yes!"));
+    QCOMPARE(rows->toPlainText(), QStringLiteral("The top row is rests the bottom row is notes. Yes!"));
+    ui::applyState(book, {.page = 4});
+    ui::applyState(book, {.page = 3});
+    QCOMPARE(rows->toPlainText(), QStringLiteral("The top row is rests the bottom row is notes. Yes!"));
+
+    const QString rule = dot->toPlainText();
+    QTest::mouseClick(dot->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keyClicks(dot, QStringLiteral("no"));
+    QTest::keyClick(dot, Qt::Key_Backspace);
+    QCOMPARE(dot->toPlainText(), rule);
 }
 
 LYRABEL_TEST_MAIN(TestBeats)
