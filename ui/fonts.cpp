@@ -48,7 +48,7 @@ constexpr std::array lineHeights{
     LineHeight{Family::TimesNewRoman, 64, 73, 73},
     LineHeight{Family::Arial,         11, 14, 14},
     LineHeight{Family::Arial,         13, 16, 16},
-    LineHeight{Family::Arial,         15, 17, 17},
+    LineHeight{Family::Arial,         15, 17, 18},
     LineHeight{Family::Arial,         16, 18, 18},
     LineHeight{Family::Arial,         17, 19, 19},
     LineHeight{Family::Arial,         19, 22, 22},

@@ -76,9 +76,16 @@ QRect TabStrip::tabRect(int index) const
     return {x, 2, tabs_.at(static_cast<std::size_t>(index)).width, rowHeight_ - 2};
 }
 
+int TabStrip::stripWidth() const
+{
+    // The strip spans its notebook; the notebook's width is already right
+    // before the window is first shown, when the strip's own resize is pending.
+    return parentWidget() ? parentWidget()->width() : width();
+}
+
 int TabStrip::tabsRight() const
 {
-    return overflows() ? width() - 2 * arrowWidth : width();
+    return overflows() ? stripWidth() - 2 * arrowWidth : stripWidth();
 }
 
 bool TabStrip::overflows() const
@@ -86,7 +93,7 @@ bool TabStrip::overflows() const
     int total = stripStart;
     for (const Tab& t : tabs_)
         total += t.width;
-    return total > width();
+    return total > stripWidth();
 }
 
 void TabStrip::setCurrentIndex(int index)
@@ -119,8 +126,8 @@ void TabStrip::updateArrows()
 {
     const bool shown = overflows();
     const int h = std::min(rowHeight_ - 2, 20);
-    left_->setGeometry(width() - 2 * arrowWidth, rowHeight_ - h, arrowWidth, h);
-    right_->setGeometry(width() - arrowWidth, rowHeight_ - h, arrowWidth, h);
+    left_->setGeometry(stripWidth() - 2 * arrowWidth, rowHeight_ - h, arrowWidth, h);
+    right_->setGeometry(stripWidth() - arrowWidth, rowHeight_ - h, arrowWidth, h);
     left_->setVisible(shown);
     right_->setVisible(shown);
     left_->setEnabled(first_ > 0);

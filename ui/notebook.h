@@ -46,6 +46,7 @@ protected:
 
 private:
     struct Tab { QString caption; int width; int shortcut; };
+    int stripWidth() const;
     int tabsRight() const;        // right edge the tabs may use (left of the arrows)
     bool overflows() const;
     void scrollBy(int tabs);
