@@ -91,8 +91,10 @@ void TickBox::paintEvent(QPaintEvent*)
     p.fillRect(rect(), toQColor(background_));
     const int top = (height() - 13) / 2;
     const QPalette& pal = palette();
-    // Sunken 13×13 box: shadow and dark edges top-left, light edges bottom-right.
+    // Sunken 13×13 box: shadow and dark edges top-left, light and face edges
+    // bottom-right, so the box shows on a white key as well as on a black one.
     p.fillRect(0, top, 13, 13, pal.color(QPalette::Light));
+    p.fillRect(1, top + 1, 11, 11, pal.color(QPalette::Button));
     p.fillRect(0, top, 12, 1, pal.color(QPalette::Mid));
     p.fillRect(0, top, 1, 12, pal.color(QPalette::Mid));
     p.fillRect(1, top + 1, 10, 1, pal.color(QPalette::Shadow));
