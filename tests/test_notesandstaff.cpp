@@ -234,6 +234,8 @@ private slots:
     void worksheetAnswersFollowTheNotes();
     void worksheetGlyphsFollowTheirRules();
     void worksheetExcerptACopiesMatch();
+    void worksheetChordsReadAsWritten_data();
+    void worksheetChordsReadAsWritten();
 
     void labelsHaveTheirStoredSizes_data();
     void labelsHaveTheirStoredSizes();
@@ -644,6 +646,71 @@ void TestNotesAndStaff::worksheetExcerptACopiesMatch()
     }
     QVERIFY(onA1.size() > 20);
     QCOMPARE(onA2, onA1);
+}
+
+void TestNotesAndStaff::worksheetChordsReadAsWritten_data()
+{
+    QTest::addColumn<int>("picture");  // declaration order: A1, B1, A2, B2
+    QTest::addColumn<QString>("chords");
+    // One token per chord, left to right: value (h half, q quarter, e eighth),
+    // then the treble pair's stem and the bass pair's (U up, D down, T through
+    // both heads); "|" is the picture's first bar line.
+    QTest::newRow("A1") << 0 << "hUU qUU | qUU qUU qUU";
+    QTest::newRow("B1") << 1 << "qUD qUU qUU | eUD eUD eUU eUU qUU qTT";
+    QTest::newRow("A2") << 2 << "hUU qUU | qUU qUU qUU";
+    QTest::newRow("B2") << 3 << "qUD qUU qUU | eUD eUD eUU eUU hUU";
+}
+
+// Each picture's chords, read from their heads, stems and flags: value, stem
+// directions and the measure they stand in. The two copies of excerpt B part
+// only in the last measure: two quarter-note chords on B1, one half-note chord on B2.
+void TestNotesAndStaff::worksheetChordsReadAsWritten()
+{
+    QFETCH(int, picture);
+    QFETCH(QString, chords);
+    const WindowDef w = workpages::Tnsawp();
+    const Rect box = picturesOf(w.elements).at(static_cast<std::size_t>(picture));
+    const int barLine = box.x + 149;
+
+    struct Pair {
+        int x;
+        Clef clef;
+        QChar value, stem;
+    };
+    std::vector<Pair> pairs;
+    for (const Glyph& g : glyphsOf(w.elements, 12, 10, false)) {
+        if (g.heads.size() != 2 || !holds(box, g.heads[0]) || g.parts.empty())
+            continue;
+        const auto [upper, lower] = std::minmax(g.heads[0], g.heads[1], [](Rect a, Rect b) { return a.y < b.y; });
+        const Rect stem = g.parts[0]->box;
+        const QChar dir = stem.x == upper.x + 13      ? u'T'
+                          : bottom(stem) == bottom(lower) ? u'U'
+                          : stem.y == upper.y             ? u'D'
+                                                          : u'?';
+        const bool filled = g.headElements[0]->fill == black;
+        const QChar value = !filled ? u'h' : g.parts.size() == 2 ? u'e' : u'q';
+        pairs.push_back({upper.x, clefAt(box.y, upper), value, dir});
+    }
+    std::sort(pairs.begin(), pairs.end(), [](const Pair& a, const Pair& b) { return a.x < b.x; });
+
+    // A chord is a treble pair and a bass pair whose heads stand within 3 px of each other.
+    QStringList read;
+    bool pastBar = false;
+    for (std::size_t i = 0; i < pairs.size(); i += 2) {
+        QVERIFY2(i + 1 < pairs.size(), "a pair without its other staff");
+        const Pair& a = pairs[i];
+        const Pair& b = pairs[i + 1];
+        QVERIFY2(std::abs(a.x - b.x) <= 3 && a.clef != b.clef, qPrintable(QStringLiteral("chord at x %1").arg(a.x)));
+        QCOMPARE(a.value, b.value);
+        const Pair& treble = a.clef == Clef::Treble ? a : b;
+        const Pair& bass = a.clef == Clef::Treble ? b : a;
+        if (!pastBar && std::min(a.x, b.x) > barLine) {
+            read << QStringLiteral("|");
+            pastBar = true;
+        }
+        read << QString(a.value) + treble.stem + bass.stem;
+    }
+    QCOMPARE(read.join(u' '), chords);
 }
 
 // ------------------------------------------------------------------ label sizes
