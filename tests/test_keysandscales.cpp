@@ -20,6 +20,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <algorithm>
@@ -134,10 +135,13 @@ private slots:
     void scalePageStepsFollowTheRule_data();
     void scalePageStepsFollowTheRule();
     void scalePageKeyNamesFallOnTheirKeys();
+    void scalePageSentencesFollowTheRules();
 
     // ----- Keyboard worksheets
     void keyboardSheetNamesTheirKeys_data();
     void keyboardSheetNamesTheirKeys();
+    void elementNamesAreUnique_data();
+    void elementNamesAreUnique();
 
     // ----- Scale worksheets
     void scaleSheetBoxesOnEveryKey_data();
@@ -157,6 +161,8 @@ private slots:
     void ticksStayPerSheet();
     void keyboardSheetTabOrder_data();
     void keyboardSheetTabOrder();
+    void scaleSheetTabOrder_data();
+    void scaleSheetTabOrder();
 
 private:
     std::unique_ptr<app::WindowSet> windows_;
@@ -267,6 +273,42 @@ void TestKeysAndScales::scalePageKeyNamesFallOnTheirKeys()
     QCOMPARE(key, 12);
 }
 
+// The page's worked sentences agree with the rules it teaches: each "X is a
+// half step above Y" is one half step, each "whole step" two, and the example
+// scale of D lists the keys the scale rule gives from D.
+void TestKeysAndScales::scalePageSentencesFollowTheRules()
+{
+    const QRegularExpression step(QStringLiteral("([A-G][#b]?) is a (half|whole) step above ([A-G][#b]?)\\."));
+    const QRegularExpression keyName(QStringLiteral("\\b[A-G][#b]?(?![A-Za-z])"));
+    int steps = 0;
+    QStringList example;
+    QString exampleRoot;
+    for (const Element& e : lessons::scalePage()) {
+        if (e.kind != Kind::Label)
+            continue;
+        const QString caption = qs(e.caption);
+        for (const QRegularExpressionMatch& m : step.globalMatch(caption)) {
+            const int upper = *music::keyNumber(m.captured(1).toStdString());
+            const int lower = *music::keyNumber(m.captured(3).toStdString());
+            QCOMPARE(music::halfStepsUp(lower, upper), m.captured(2) == QLatin1String("half") ? 1 : 2);
+            ++steps;
+        }
+        const int start = caption.indexOf(QLatin1String("Start on "));
+        if (caption.startsWith(QLatin1String("Example: To find the scale of ")) && start > 0) {
+            exampleRoot = caption.mid(30, caption.indexOf(':', 30) - 30);
+            for (const QRegularExpressionMatch& m : keyName.globalMatch(caption.mid(start)))
+                example << m.captured();
+        }
+    }
+    QCOMPARE(steps, 4);
+    QCOMPARE(exampleRoot, QStringLiteral("D"));
+    QCOMPARE(example.size(), 8);
+    QCOMPARE(example.front(), exampleRoot);
+    const std::vector<int> rule = music::majorScale(*music::keyNumber(exampleRoot.toStdString()));
+    for (int i = 0; i < example.size(); ++i)
+        QVERIFY2(sameKey(example[i].toStdString(), rule.at(std::size_t(i))), qPrintable(example.join(' ')));
+}
+
 // ============================================================ Keyboard worksheets
 
 void TestKeysAndScales::keyboardSheetNamesTheirKeys_data()
@@ -340,9 +382,20 @@ void TestKeysAndScales::keyboardSheetNamesTheirKeys()
             const KeyRect& key = keyboards[std::size_t(at.keyboard)][std::size_t(at.key)];
             const std::string side = at.keyboard == 0 ? "upper-" : "lower-";
             QVERIFY2(e.name.rfind(prefix + side, 0) == 0, e.name.c_str());
-            const std::string answer = e.name.substr(prefix.size() + side.size());
+            // A name asked for twice on one keyboard carries its occurrence from the left: "C-2".
+            std::string answer = e.name.substr(prefix.size() + side.size());
+            int occurrence = 1;
+            if (const std::size_t dash = answer.find('-'); dash != std::string::npos) {
+                occurrence = std::atoi(answer.c_str() + dash + 1);
+                QVERIFY2(occurrence >= 2, e.name.c_str());
+                answer.resize(dash);
+            }
             QVERIFY2(sameKey(answer, key.number), qPrintable(QStringLiteral("box %1 at (%2, %3)")
                                                                  .arg(qs(e.name)).arg(e.box.x).arg(e.box.y)));
+            const KeyRow& row = keyboards[std::size_t(at.keyboard)];
+            QCOMPARE(int(std::count_if(row.begin(), row.begin() + at.key + 1,
+                                       [&](const KeyRect& k) { return k.number == key.number; })),
+                     occurrence);
             QVERIFY(e.caption.empty());
             QCOMPARE(*e.colour, white);
             if (key.black) {
@@ -375,6 +428,35 @@ void TestKeysAndScales::keyboardSheetNamesTheirKeys()
     QCOMPARE(seen[0][1].join(' '), upperAsked);
     QCOMPARE(seen[1][0].join(' '), lowerGiven);
     QCOMPARE(seen[1][1].join(' '), lowerAsked);
+}
+
+void TestKeysAndScales::elementNamesAreUnique_data()
+{
+    QTest::addColumn<QString>("instance");
+    QTest::newRow("kw") << "kw";
+    QTest::newRow("ssc") << "ssc";
+}
+
+// Widgets are found by name across the whole window, so no two elements of a
+// window may share one.
+void TestKeysAndScales::elementNamesAreUnique()
+{
+    QFETCH(QString, instance);
+    const WindowDef window = instance == QLatin1String("kw") ? workpages::Tkw() : workpages::Tssc();
+    QStringList names;
+    const auto walk = [&](const auto& self, const Elements& elements) -> void {
+        for (const Element& e : elements) {
+            if (!e.name.empty())
+                names << qs(e.name);
+            self(self, e.children);
+        }
+    };
+    walk(walk, window.elements);
+    QVERIFY(names.size() > 1);
+    QStringList sorted = names;
+    sorted.sort();
+    for (int i = 1; i < sorted.size(); ++i)
+        QVERIFY2(sorted[i] != sorted[i - 1], qPrintable(sorted[i]));
 }
 
 // =============================================================== Scale worksheets
@@ -725,6 +807,46 @@ void TestKeysAndScales::keyboardSheetTabOrder()
     app::WindowSet set;
     ui::PageWindow* w = set.window("kw");
     w->showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    auto* sheets = child<ui::Notebook>(w, QStringLiteral("Sheets"));
+    clickTab(sheets, sheet - 1);
+    QStringList visited{focusName(sheets)};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << focusName(sheets);
+    }
+    QCOMPARE(visited, expected);
+}
+
+void TestKeysAndScales::scaleSheetTabOrder_data()
+{
+    QTest::addColumn<int>("sheet");
+    for (int s = 1; s <= 3; ++s)
+        QTest::addRow("sheet %d", s) << s;
+}
+
+// Opened with the Scale page's "Workpages" button: from the sheet tabs, Tab
+// visits row 0's tick boxes from the leftmost key to the rightmost, then row
+// 1's and row 2's, then "Print", and comes round to the tabs again.
+void TestKeysAndScales::scaleSheetTabOrder()
+{
+    QFETCH(int, sheet);
+    QStringList expected{QStringLiteral("Sheets")};
+    for (int row = 0; row < 3; ++row)
+        for (int key = 0; key < 24; ++key)
+            expected << QStringLiteral("sheet%1row%2key%3").arg(sheet).arg(row).arg(key);
+    expected << QStringLiteral("BitBtn1") << QStringLiteral("Sheets");
+
+    app::WindowSet set;
+    ui::PageWindow* book = set.lessonBook();
+    book->showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(book));
+    child<ui::Notebook>(book, QStringLiteral("LessonTabs"))->select(13);  // "Scale"
+    auto* open = child<QPushButton>(book, QStringLiteral("BitBtn27"));
+    QVERIFY(open->isVisible());
+    QTest::mouseClick(open, Qt::LeftButton);
+    ui::PageWindow* w = set.window("ssc");
+    QVERIFY(w->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(w));
     auto* sheets = child<ui::Notebook>(w, QStringLiteral("Sheets"));
     clickTab(sheets, sheet - 1);

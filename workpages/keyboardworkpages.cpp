@@ -4,8 +4,9 @@
 //
 // Each sheet holds two keyboards. Some keys carry their names, others carry
 // empty boxes for the learner to fill in. A box's element name ends in the
-// name it expects ("s2-upper-C#"), so the tests can check it against the key
-// it sits on; the window itself never checks what is typed.
+// name it expects ("s2-upper-C#"; the second box for one name on a keyboard
+// gets "-2", as sheet 5's upper C: "s5-lower-C-2"), so the tests can check it
+// against the key it sits on; the window itself never checks what is typed.
 #include "workpages/keyboardworkpages.h"
 
 #include "diagrams/keyboard.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -164,10 +166,13 @@ Elements sheetElements(int number, const Sheet& sheet) {
             throw std::logic_error(std::string("keyboard sheet: box ") + item.name + " lies on no key");
         };
         std::vector<std::pair<int, Element>> boxes;
+        std::map<std::string, int> occurrences;  // element names stay unique within the window
         for (const KeyItems& k : sheet.keys)
             for (const Item& item : lower ? k.lower : k.upper)
                 if (item.w > 0) {
-                    const std::string name = "s" + std::to_string(number) + (lower ? "-lower-" : "-upper-") + item.name;
+                    const int occurrence = ++occurrences[item.name];
+                    const std::string name = "s" + std::to_string(number) + (lower ? "-lower-" : "-upper-") +
+                                             item.name + (occurrence > 1 ? "-" + std::to_string(occurrence) : "");
                     boxes.emplace_back(keyUnder(item), answerBox(item, onBlackKey(k), name));
                 }
         std::stable_sort(boxes.begin(), boxes.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
