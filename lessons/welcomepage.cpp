@@ -58,8 +58,8 @@ namespace {
 const std::vector<std::string> passages{
     "    The next day John seeth Jesus coming unto him, and saith, Behold the Lamb ",
     "of God, which taketh away the sin of the world.  John 1:29",
-    "    For there is one God, and one mediator between God and men, the man Christ ",
-    "Jesus; Who gave himself a ransom for all, [to be] testified in due time. ",
+    "    For [there is] one God, and one mediator between God and men, the man ",
+    "Christ Jesus; Who gave himself a ransom for all, [to be] testified in due time. ",
     "1 Timothy 2:5-6",
     "    And, having made peace through the blood of his cross, by him to reconcile all ",
     "things unto himself; by him, [I say], whether [they be] things in earth, or things ",

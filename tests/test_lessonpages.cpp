@@ -15,6 +15,7 @@
 #include "ui/fonts.h"
 #include "ui/widgets.h"
 
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QtTest>
@@ -47,6 +48,23 @@ bool overlaps(Rect a, Rect b) { return a.x < b.x + b.w && b.x < a.x + a.w && a.y
 QString where(const Element& e)
 {
     return QStringLiteral("\"%1\" at (%2, %3)").arg(QString::fromStdString(e.caption)).arg(e.box.x).arg(e.box.y);
+}
+
+// The stored lines of the text box declared at (x, y).
+std::vector<std::string> linesAt(const Elements& elements, int x, int y)
+{
+    for (const Element& e : elements)
+        if (e.kind == Kind::TextBox && e.box.x == x && e.box.y == y)
+            return e.lines;
+    return {};
+}
+
+int leadingBlanks(const std::string& s) { return int(s.find_first_not_of(' ') == std::string::npos ? s.size() : s.find_first_not_of(' ')); }
+int trailingBlanks(const std::string& s) { return int(s.size() - 1 - std::min(s.size() - 1, s.find_last_not_of(' '))); }
+
+bool endsWith(const std::string& s, const std::string& tail)
+{
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 bool isLabel(const Element& e, Colour background, Font font)
@@ -108,6 +126,8 @@ private slots:
     void keyboardInfoTextsStayInTheirBoxes();
     void introductionNotesFollowTheNoteChart();
     void welcomeBandNamesThePartsOfTheStaff();
+    void versesKeepTheirLineLayout();
+    void introductionTextsBreakWhereDescribed();
     void labelsHaveTheirStoredSizes_data();
     void labelsHaveTheirStoredSizes();
 
@@ -324,6 +344,99 @@ void TestLessonPages::welcomeBandNamesThePartsOfTheStaff()
         QCOMPARE(measureSeen[i], 1);
         QCOMPARE(clefSeen[i], 1);
     }
+}
+
+// The passages: three paragraphs, each opened by a line indented four spaces,
+// each ending with its reference (the Timothy one on a line of its own), and
+// every line a paragraph continues after ending in a space. The references:
+// each line's leading and trailing blanks as stored, the references two
+// blanks apart except the one pair the list runs together.
+void TestLessonPages::versesKeepTheirLineLayout()
+{
+    const Elements verses = lessons::versesPanel().children;
+
+    const std::vector<std::string> passages = linesAt(verses, -1, 16);
+    QCOMPARE(passages.size(), std::size_t(8));
+    const std::vector<std::size_t> paragraphStart{0, 2, 5, 8};
+    const char* reference[] = {"John 1:29", "1 Timothy 2:5-6", "Colossians 1:20"};
+    for (std::size_t p = 0; p < 3; ++p) {
+        for (std::size_t i = paragraphStart[p]; i < paragraphStart[p + 1]; ++i) {
+            const std::string& line = passages[i];
+            const bool first = i == paragraphStart[p], last = i + 1 == paragraphStart[p + 1];
+            QVERIFY2(leadingBlanks(line) == (first ? 4 : 0), line.c_str());
+            if (!last)
+                QVERIFY2(endsWith(line, " ") && !endsWith(line, "  "), line.c_str());
+            else
+                QVERIFY2(endsWith(line, reference[p]), line.c_str());
+        }
+    }
+    QCOMPARE(passages[4], std::string("1 Timothy 2:5-6"));
+
+    const std::vector<std::string> references = linesAt(verses, 56, 222);
+    QCOMPARE(references.size(), std::size_t(4));
+    const int blanks[4][2] = {{8, 2}, {0, 1}, {6, 1}, {30, 2}};
+    const QRegularExpression one(QStringLiteral("^(?:[1-3] )?[A-Z][a-z]+ {1,2}[0-9]+:[0-9]+(?:-[0-9]+)?"));
+    QStringList seen;
+    for (std::size_t i = 0; i < references.size(); ++i) {
+        const std::string& line = references[i];
+        QCOMPARE(leadingBlanks(line), blanks[i][0]);
+        QCOMPARE(trailingBlanks(line), blanks[i][1]);
+        QString rest = QString::fromStdString(line).trimmed();
+        while (!rest.isEmpty()) {
+            const QRegularExpressionMatch m = one.match(rest);
+            QVERIFY2(m.hasMatch(), qPrintable("no reference at \"" + rest + "\""));
+            const QString ref = m.captured();
+            QVERIFY2(!ref.contains(QLatin1String("  ")) || ref.startsWith(QLatin1String("Revelation  ")), qPrintable(ref));
+            rest = rest.mid(ref.size());
+            const QString gap = ref == QLatin1String("John 3:16-18") ? QStringLiteral(" ") : QStringLiteral("  ");
+            if (!rest.isEmpty()) {
+                QVERIFY2(rest.startsWith(gap) && rest.at(gap.size()) != ' ', qPrintable("after " + ref));
+                rest = rest.mid(gap.size());
+            }
+            seen << ref;
+        }
+    }
+    QCOMPARE(seen.size(), 15);
+    QCOMPARE(seen.last(), QStringLiteral("Romans 8:32"));
+}
+
+// The Introduction's texts break where the page's design puts the breaks: the
+// greeting after "old,", "length" and "program", every line ending in a space;
+// empty lines between the paragraphs of the staff text and the remember text;
+// the notes caption one line of two sentences.
+void TestLessonPages::introductionTextsBreakWhereDescribed()
+{
+    const Elements page = lessons::introductionPage();
+
+    const std::vector<std::string> greeting = linesAt(page, 192, 8);
+    QCOMPARE(greeting.size(), std::size_t(4));
+    const char* lastWord[] = {"old, ", "length ", "program "};
+    for (std::size_t i = 0; i < greeting.size(); ++i) {
+        QVERIFY2(endsWith(greeting[i], " ") && !endsWith(greeting[i], "  "), greeting[i].c_str());
+        if (i < 3)
+            QVERIFY2(endsWith(greeting[i], std::string(" ") + lastWord[i]), greeting[i].c_str());
+    }
+    QVERIFY(QString::fromStdString(greeting[0] + greeting[1]).contains(QLatin1String("homeschooler to senior")));
+
+    const auto emptyLines = [](const std::vector<std::string>& lines) {
+        QList<int> empty;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            if (lines[i].empty())
+                empty << int(i);
+        return empty;
+    };
+    const std::vector<std::string> staffText = linesAt(page, 0, 224);
+    QCOMPARE(staffText.size(), std::size_t(10));
+    QCOMPARE(emptyLines(staffText), (QList<int>{2, 5}));
+    const std::vector<std::string> remember = linesAt(page, 143, 432);
+    QCOMPARE(remember.size(), std::size_t(5));
+    QCOMPARE(emptyLines(remember), (QList<int>{2}));
+
+    const std::vector<std::string> caption = linesAt(page, 25, 120);
+    QCOMPARE(caption.size(), std::size_t(1));
+    QVERIFY(caption[0].rfind("These are called notes. ", 0) == 0);
+    QCOMPARE(QString::fromStdString(caption[0]).count('.'), 2);
+    QVERIFY(endsWith(caption[0], "."));
 }
 
 // ----------------------------------------------------------------- label sizes
