@@ -1,6 +1,6 @@
 // Corvalle Lyrabel — the Chords page and its chord-finding example panel `cpexam`.
 //
-// Sections: texts · the chord rules reminder · base page · example panel
+// Sections: texts · the chord rules reminder · example panel · base page
 //
 // The base page names the parts of a grand staff and states when each kind of
 // chord applies. The panel works one chord through: the notes G, E, B and G

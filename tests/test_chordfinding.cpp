@@ -19,6 +19,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -271,6 +272,8 @@ private slots:
     void workpageChords_data();
     void workpageChords();
     void exampleAgreesEverywhere();
+    void explanationsCountByTheRules_data();
+    void explanationsCountByTheRules();
 
     // ----- the example's keyboards
     void exampleKeyboards_data();
@@ -287,6 +290,7 @@ private slots:
 
     // ----- behaviour of the live windows
     void exampleShownAndHidden();
+    void ruleBoxKeepsTyping();
     void pageTabOrder();
     void stepsStandLevelWithTheirKeyboards();
     void explanationScrolls();
@@ -381,6 +385,74 @@ void TestChordFinding::exampleAgreesEverywhere() {
     QVERIFY(steps && steps->readOnly);
     QCOMPARE(steps->lines.size(), std::size_t(26));
     QVERIFY(QString::fromStdString(steps->lines.back()).endsWith(u' ' + answer));
+}
+
+void TestChordFinding::explanationsCountByTheRules_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("counts");  // "from X up to Y is N" phrases the box holds
+    QTest::newRow("steps on the example panel") << "stepsBox" << 5;
+    QTest::newRow("explanation on the Chord Workpage") << "explanationBox" << 5;
+}
+
+// The worked texts say what the rules say: every "from X up to Y is N half
+// steps" is the half-step distance between those keys, the letters named are
+// those of the example chord read from its staff, and the reminder's two rules
+// count the major and minor chords' half steps in order.
+void TestChordFinding::explanationsCountByTheRules() {
+    QFETCH(QString, box);
+    QFETCH(int, counts);
+
+    const WindowDef workpage = workpages::TChordWorkpage();
+    const Element* text = box == "stepsBox" ? findNamed(examplePanel(), "stepsBox") : findNamed(workpage.elements, "explanationBox");
+    QVERIFY(text);
+    QStringList stored;
+    for (const std::string& line : text->lines) stored << QString::fromStdString(line);
+    const QString all = stored.join(u' ').simplified();  // phrases run on across stored lines
+
+    static const QRegularExpression count(QStringLiteral("from ([A-G][#b]?) up to ([A-G][#b]?) is (\\d+)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    int found = 0;
+    for (auto m = count.globalMatch(all); m.hasNext(); ++found) {
+        const QRegularExpressionMatch c = m.next();
+        const auto from = music::keyNumber(c.captured(1).toStdString());
+        const auto to = music::keyNumber(c.captured(2).toStdString());
+        QVERIFY(from && to);
+        QVERIFY2(music::halfStepsUp(*from, *to) == c.captured(3).toInt(), qPrintable(c.captured(0)));
+    }
+    QCOMPARE(found, counts);
+
+    QStringList problems;
+    const std::vector<std::string> chordNotes = exampleChordNotes(problems);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+    static const QRegularExpression letters(QStringLiteral("letters[^.]*?\\b([A-G]), ([A-G]) and ([A-G])\\b"));
+    const QRegularExpressionMatch named = letters.match(all);
+    QVERIFY2(named.hasMatch(), "the letters to work with are not named");
+    std::set<std::string> namedLetters, chordLetters(chordNotes.begin(), chordNotes.end());
+    for (int i = 1; i <= 3; ++i) namedLetters.insert(named.captured(i).toStdString());
+    QVERIFY(namedLetters == chordLetters);
+
+    // The reminder: three lines of the major rule, a blank, three of the minor rule.
+    const std::vector<std::string> reminder = lessons::chordRulesReminder();
+    QCOMPARE(int(reminder.size()), 7);
+    QCOMPARE(QString::fromStdString(reminder[3]).trimmed(), QString());
+    static const QRegularExpression steps(QStringLiteral("\\b(\\d|one|two|three|four|five) half steps"));
+    const QStringList words{"zero", "one", "two", "three", "four", "five"};
+    const auto stepsOf = [&](int first) {
+        std::vector<int> out;
+        for (int i = first; i < first + 3; ++i)
+            for (auto m = steps.globalMatch(QString::fromStdString(reminder[i])); m.hasNext();) {
+                const QString n = m.next().captured(1);
+                out.push_back(n[0].isDigit() ? n.toInt() : int(words.indexOf(n)));
+            }
+        return out;
+    };
+    QCOMPARE(stepsOf(0), music::chordSteps(music::ChordKind::Major));
+    QCOMPARE(stepsOf(4), music::chordSteps(music::ChordKind::Minor));
+    QVERIFY(QString::fromStdString(reminder[0]).contains(QStringLiteral("major")));
+    QVERIFY(QString::fromStdString(reminder[4]).contains(QStringLiteral("minor")));
+    // The Chord Workpage's explanation repeats the reminder line for line.
+    if (box == "explanationBox")
+        QVERIFY(std::search(text->lines.begin(), text->lines.end(), reminder.begin(), reminder.end()) != text->lines.end());
 }
 
 // ===================================================== the example's keyboards
@@ -694,6 +766,33 @@ void TestChordFinding::exampleShownAndHidden() {
     QVERIFY(tabs->strip()->hasFocus() || tabs->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(!panel->isVisible());
+}
+
+// The rule box on the Chords page takes typing, and what was typed stays
+// through tab changes; it has no scroll bar.
+void TestChordFinding::ruleBoxKeepsTyping() {
+    app::WindowSet set;
+    ui::PageWindow* book = set.lessonBook();
+    book->showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(book));
+    auto* tabs = book->element<ui::Notebook>("LessonTabs");
+    auto* rules = book->element<ui::TextBox>("rulesBox");
+    QVERIFY(tabs && rules);
+    tabs->select(12);
+    QVERIFY(rules->isVisible());
+    QVERIFY(!rules->isReadOnly());
+    QCOMPARE(rules->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QVERIFY(rules->text().startsWith(QStringLiteral("Suggestion:")));
+
+    QTest::mouseClick(rules->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::keyClick(rules, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClicks(rules, "my notes ");
+    const QString typed = rules->text();
+    QVERIFY(typed.startsWith(QStringLiteral("my notes Suggestion:")));
+
+    tabs->select(0);
+    tabs->select(12);
+    QCOMPARE(rules->text(), typed);
 }
 
 // Tab visits the rule box, the page's "Workpage", the panel's elements when it

@@ -96,7 +96,7 @@ WindowDef TChordWorkpage()
         head(362,  51),     // 5, C space 3
         head(363,  67),     // 5, F space 1
         head(461,  43),     // 6, E space 4
-        head(461,  60, 10, 8), // 6, A space 2
+        head(461,  60, 10, 8),  // 6, A space 2: the one 10×8 box
         // ... and by the bass staff's lines: bass heads of chords 1 to 3
         head( 19, 126),     // 1, B line 2
         head( 19, 135),     // 1, G line 1
@@ -107,7 +107,7 @@ WindowDef TChordWorkpage()
         diagrams::hatchedStaff(diagrams::chordWorkpageTrebleStaff),
 
         // over the treble staff, crossed by the bass staff
-        head(548,  63),     // 7, G line 2 (sharp sign below)
+        head(548,  63),     // 7, G line 2 (its sharp sign is drawn after the keyboard)
         head(548,  72),     // 7, E line 1
         head(462, 103),     // 6, A line 5
         head(462, 123),     // 6, C space 2
