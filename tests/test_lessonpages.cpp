@@ -451,6 +451,8 @@ void TestLessonPages::labelsHaveTheirStoredSizes_data()
     //                                   page            caption                                                     w    h
     QTest::newRow("title")            << "Welcome"      << "Corvalle Lyrabel"                                        << -1 << 54;
     QTest::newRow("thank-you")        << "Welcome"      << "Thank you for downloading Corvalle Lyrabel."             << -1 << 24;
+    QTest::newRow("notice")           << "Welcome"      << "Free to copy and share with your friends."               << -1 << 19;
+    QTest::newRow("web address")      << "Welcome"      << "www.corvallelyrabel.example"                             << -1 << 19;
     QTest::newRow("Bass Clef")        << "Welcome"      << "Bass Clef"                                               << 63 << 17;
     QTest::newRow("Treble Clef")      << "Welcome"      << "Treble Clef"                                             << 75 << 17;
     QTest::newRow("Measure")          << "Welcome"      << "Measure"                                                 << 59 << 17;
