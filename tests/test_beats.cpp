@@ -652,6 +652,21 @@ void TestBeats::pageTexts()
     QCOMPARE(beats.lines.size(), std::size_t(17));
     QCOMPARE(beats.lines[3], std::string("When the time signature has a bottom number of:"));
     QVERIFY(beats.lines[4].starts_with("4") && beats.lines[5].starts_with("2") && beats.lines[6].starts_with("8"));
+    // Each of these lines names the value its bottom number gives one beat.
+    for (int line = 4; line <= 6; ++line) {
+        const QString text = QString::fromStdString(beats.lines[line]);
+        const int bottom = text.section(u' ', 0, 0).toInt();
+        QStringList named;
+        for (NoteValue v : {NoteValue::Whole, NoteValue::Half, NoteValue::Quarter, NoteValue::Eighth,
+                            NoteValue::Sixteenth})
+            if (text.contains(QRegularExpression(QStringLiteral("\\b%1 note").arg(valueName(v)))))
+                named << valueName(v);
+        QCOMPARE(named.size(), 1);
+        const NoteValue v = static_cast<NoteValue>(QStringList{"whole", "half", "quarter", "eighth", "sixteenth"}
+                                                       .indexOf(named.front()));
+        QVERIFY2(music::beats(v, bottom) == "1", qPrintable(text));
+        QVERIFY2(text.endsWith(QStringLiteral("gets one beat.")), qPrintable(text));
+    }
     QVERIFY(beats.lines[10].starts_with("EXAMPLE:"));
     QVERIFY(beats.lines[13].empty());
     // Each stored line fits the box beside the scroll bar, so none wraps.
