@@ -3,7 +3,9 @@
 #pragma once
 
 #include "ui/fonts.h"
+#include "ui/pagewindow.h"
 #include "ui/snapshot.h"
+#include "ui/widgets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -72,6 +74,29 @@ inline QString compareWithGolden(const QImage& actualImage, const QString& name)
     diff.save(dir + u'/' + name + QStringLiteral(".diff.png"));
     return QStringLiteral("%1: %2 pixels differ, first at (%3,%4); see %1.diff.png")
         .arg(name).arg(differing).arg(first.x()).arg(first.y());
+}
+
+// Clicks a notebook's tab like a learner.
+inline void clickTab(ui::Notebook* notebook, int index)
+{
+    QTest::mouseClick(notebook->strip(), Qt::LeftButton, {}, notebook->strip()->tabRect(index).center());
+}
+
+// A named element of a window; fails the test when there is none.
+template <typename T>
+T* child(ui::PageWindow* w, const QString& name)
+{
+    T* found = w->element<T>(name);
+    if (!found)
+        QTest::qFail(qPrintable("no element " + name), __FILE__, __LINE__);
+    return found;
+}
+
+// The answer key on sheet `index` (0-based) of a worksheet with sheets.
+inline ui::Notebook* keyOnSheet(ui::PageWindow* w, int index)
+{
+    auto* sheets = w->element<ui::Notebook>(QStringLiteral("Sheets"));
+    return sheets ? sheets->page(index)->findChild<ui::Notebook*>(QStringLiteral("AnswerKey")) : nullptr;
 }
 
 }  // namespace testing

@@ -32,6 +32,10 @@
 #include <string>
 #include <vector>
 
+using testing::child;
+using testing::clickTab;
+using testing::keyOnSheet;
+
 using namespace ui;
 using music::NoteValue;
 
@@ -778,30 +782,6 @@ void TestBeats::labelsHaveTheirStoredSizes()
 }
 
 // ------------------------------------------------------------------ live windows
-
-namespace {
-
-void clickTab(ui::Notebook* nb, int index)
-{
-    QTest::mouseClick(nb->strip(), Qt::LeftButton, {}, nb->strip()->tabRect(index).center());
-}
-
-template <typename T>
-T* child(ui::PageWindow* w, const QString& name)
-{
-    T* found = w->element<T>(name);
-    if (!found)
-        QTest::qFail(qPrintable("no element " + name), __FILE__, __LINE__);
-    return found;
-}
-
-ui::Notebook* keyOnSheet(ui::PageWindow* w, int index)
-{
-    auto* sheets = w->element<ui::Notebook>(QStringLiteral("Sheets"));
-    return sheets ? sheets->page(index)->findChild<ui::Notebook*>(QStringLiteral("AnswerKey")) : nullptr;
-}
-
-}  // namespace
 
 void TestBeats::initTestCase()
 {

@@ -34,6 +34,10 @@
 #include <string>
 #include <vector>
 
+using testing::child;
+using testing::clickTab;
+using testing::keyOnSheet;
+
 using namespace ui;
 using music::Clef;
 
@@ -690,10 +694,6 @@ void TestChordFinding::pictures() {
 // ==================================================== behaviour of the live windows
 
 namespace {
-
-void clickTab(ui::Notebook* notebook, int index) {
-    QTest::mouseClick(notebook->strip(), Qt::LeftButton, {}, notebook->strip()->tabRect(index).center());
-}
 
 QString focusName() {
     QWidget* f = QApplication::focusWidget();

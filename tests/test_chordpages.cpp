@@ -32,6 +32,10 @@
 #include <string>
 #include <vector>
 
+using testing::child;
+using testing::clickTab;
+using testing::keyOnSheet;
+
 using namespace ui;
 using music::ChordKind;
 
@@ -574,10 +578,6 @@ void TestChordPages::pictures() {
 namespace {
 
 ui::Notebook* answerKeyOf(ui::PageWindow* w) { return w->element<ui::Notebook>("AnswerKey"); }
-
-void clickTab(ui::Notebook* notebook, int index) {
-    QTest::mouseClick(notebook->strip(), Qt::LeftButton, {}, notebook->strip()->tabRect(index).center());
-}
 
 // The focused element, as the Tab order names it.
 QString focusName(ui::PageWindow* w) {

@@ -32,6 +32,10 @@
 #include <tuple>
 #include <vector>
 
+using testing::child;
+using testing::clickTab;
+using testing::keyOnSheet;
+
 using namespace ui;
 
 namespace {
@@ -642,20 +646,6 @@ void TestKeysAndScales::pictures()
 // ======================================================================= behaviour
 
 namespace {
-
-void clickTab(ui::Notebook* nb, int index)
-{
-    QTest::mouseClick(nb->strip(), Qt::LeftButton, {}, nb->strip()->tabRect(index).center());
-}
-
-template <typename T>
-T* child(ui::PageWindow* w, const QString& name)
-{
-    T* found = w->element<T>(name);
-    if (!found)
-        QTest::qFail(qPrintable("no element " + name), __FILE__, __LINE__);
-    return found;
-}
 
 // The focused element's name; the sheet notebook's tab strip counts as "Sheets".
 QString focusName(ui::Notebook* sheets)

@@ -32,6 +32,10 @@
 #include <string>
 #include <vector>
 
+using testing::child;
+using testing::clickTab;
+using testing::keyOnSheet;
+
 using namespace ui;
 using music::Clef;
 using music::NoteValue;
@@ -770,15 +774,6 @@ void TestNotesAndStaff::labelsHaveTheirStoredSizes()
 }
 
 // ---------------------------------------------------------------- live windows
-
-namespace {
-
-void clickTab(ui::Notebook* nb, int index)
-{
-    QTest::mouseClick(nb->strip(), Qt::LeftButton, {}, nb->strip()->tabRect(index).center());
-}
-
-}  // namespace
 
 void TestNotesAndStaff::initTestCase() { windows_ = std::make_unique<app::WindowSet>(); }
 

@@ -24,6 +24,10 @@
 #include <string>
 #include <vector>
 
+using testing::child;
+using testing::clickTab;
+using testing::keyOnSheet;
+
 using namespace ui;
 using music::Clef;
 
@@ -656,31 +660,6 @@ void TestStaffPages::labelsHaveTheirStoredSizes()
 }
 
 // ------------------------------------------------------------------ live windows
-
-namespace {
-
-void clickTab(ui::Notebook* nb, int index)
-{
-    QTest::mouseClick(nb->strip(), Qt::LeftButton, {}, nb->strip()->tabRect(index).center());
-}
-
-template <typename T>
-T* child(ui::PageWindow* w, const QString& name)
-{
-    T* found = w->element<T>(name);
-    if (!found)
-        QTest::qFail(qPrintable("no element " + name), __FILE__, __LINE__);
-    return found;
-}
-
-// The answer key on sheet `index` (0-based) of a worksheet.
-ui::Notebook* keyOnSheet(ui::PageWindow* w, int index)
-{
-    auto* sheets = w->element<ui::Notebook>(QStringLiteral("Sheets"));
-    return sheets ? sheets->page(index)->findChild<ui::Notebook*>(QStringLiteral("AnswerKey")) : nullptr;
-}
-
-}  // namespace
 
 void TestStaffPages::initTestCase()
 {
