@@ -59,10 +59,12 @@ constexpr std::array<Opens, 13> workpageButtons{{
 
 WindowSet::WindowSet(Start start)
 {
-    const auto workpages = start == Start::Complete ? ui::PageWindow::Build::Now : ui::PageWindow::Build::Later;
-    for (Definition define : definitions)
-        windows_.push_back(std::make_unique<ui::PageWindow>(
-            define(), windows_.empty() ? ui::PageWindow::Build::Now : workpages));
+    using Build = ui::PageWindow::Build;
+    const bool complete = start == Start::Complete;
+    for (Definition define : definitions) {
+        const Build build = complete ? Build::Now : windows_.empty() ? Build::FirstPagesNow : Build::Later;
+        windows_.push_back(std::make_unique<ui::PageWindow>(define(), build));
+    }
 
     ui::PageWindow* book = lessonBook();
     book->setEndsProgramOnClose(true);
@@ -82,7 +84,7 @@ WindowSet::WindowSet(Start start)
     if (start == Start::WorkpagesAfterFirstPaint) {
         book->afterFirstPaint([this] {
             for (const auto& w : windows_)
-                w->ensureBuilt();
+                w->complete();
         });
     }
 }

@@ -13,9 +13,10 @@ class WindowSet {
 public:
     // Creates every window in order, the lesson window first, all hidden,
     // and wires the lesson book's buttons and every "Print" button.
-    // WorkpagesAfterFirstPaint builds the worksheets' widgets right after the
-    // lesson book's first paint, so that the program appears sooner; a
-    // worksheet shown before then is built on the spot.
+    // WorkpagesAfterFirstPaint builds the lesson book's first page, then the
+    // other pages and the worksheets' widgets right after its first paint, so
+    // that the program appears sooner; a page or worksheet shown before then
+    // is built on the spot.
     enum class Start { Complete, WorkpagesAfterFirstPaint };
     explicit WindowSet(Start start = Start::Complete);
     ~WindowSet();

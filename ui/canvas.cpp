@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace ui {
 
 // Defined with the window: runs a named action of the widget's window.
@@ -30,6 +32,14 @@ void Canvas::measureLabels() const
         if (e.kind == Kind::Label && e.box.w == 0 && e.box.h == 0)
             e.box = {e.box.x, e.box.y, textWidth(d.font, e.caption), lineHeight(d.font)};
     }
+}
+
+bool Canvas::ensureContent()
+{
+    if (!pendingContent_)
+        return false;
+    std::exchange(pendingContent_, nullptr)();
+    return true;
 }
 
 void Canvas::makePanel(bool bevel, std::string caption, Font font, std::string action)

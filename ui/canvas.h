@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 namespace ui {
@@ -31,6 +32,9 @@ public:
 
     // Panels: raised bevel and a caption centred beneath the children.
     void makePanel(bool bevel, std::string caption, Font font, std::string action);
+    // Content built on the first ensureContent() (a panel hidden at start).
+    void deferContent(std::function<void()> build) { pendingContent_ = std::move(build); }
+    bool ensureContent();  // true if it built something
     bool isPanel() const { return isPanel_; }
     bool hasBevel() const { return bevel_; }
     const std::string& caption() const { return caption_; }
@@ -50,6 +54,7 @@ private:
     // Labels are measured when first needed (painted, laid out or inspected):
     // pages and windows not yet seen load no fonts at start-up.
     void measureLabels() const;
+    std::function<void()> pendingContent_;
     Colour colour_;
     mutable std::vector<Drawn> drawn_;
     mutable bool measured_ = true;

@@ -18,6 +18,9 @@ namespace ui {
 
 // Defined with the window: runs a named action of the widget's window.
 void runWindowAction(QWidget* from, const std::string& action);
+// Defined with the window: joins the focusable widgets of a page built late
+// to the window's keyboard order, right after `after`.
+void adoptFocusChain(QWidget* after, const std::vector<QWidget*>& chain);
 
 namespace {
 
@@ -47,7 +50,7 @@ void setGeometryOf(QWidget* w, const Rect& r)
 }  // namespace
 
 void buildElements(Canvas* c, const Elements& elements, Colour colour, const Font& font,
-                   std::vector<QWidget*>& focusChain)
+                   std::vector<QWidget*>& focusChain, bool deferHiddenPages)
 {
     std::vector<Focusable> focusables;
     int declared = 0;
@@ -101,7 +104,17 @@ void buildElements(Canvas* c, const Elements& elements, Colour colour, const Fon
             auto* p = new Canvas(c, bg);
             p->makePanel(e.bevel, e.caption, f, e.action);
             setGeometryOf(p, e.box);
-            buildElements(p, e.children, bg, f, item.chain);
+            if (deferHiddenPages && !e.visible) {
+                // A hidden overlay panel is built when first shown.
+                p->deferContent([p, children = e.children, bg, f] {
+                    std::vector<QWidget*> chain;
+                    buildElements(p, children, bg, f, chain);
+                    if (!chain.empty())
+                        adoptFocusChain(p, chain);
+                });
+            } else {
+                buildElements(p, e.children, bg, f, item.chain);
+            }
             w = p;
             break;
         }
@@ -111,11 +124,20 @@ void buildElements(Canvas* c, const Elements& elements, Colour colour, const Fon
             item.chain.push_back(nb->strip());
             for (const Element& pg : e.children) {
                 const Colour pageColour = pg.colour.value_or(bg);
+                const Font pageFont = pg.ownFont.value_or(f);
                 Canvas* page = nb->addPage(pg.caption, pageColour);
                 if (!pg.name.empty())
                     page->setObjectName(QString::fromStdString(pg.name));
                 page->setGeometry(4, e.tabStripHeight, e.box.w - 8, e.box.h - e.tabStripHeight - 4);
-                buildElements(page, pg.children, pageColour, pg.ownFont.value_or(f), item.chain);
+                if (!deferHiddenPages || nb->pageCount() == 1) {
+                    buildElements(page, pg.children, pageColour, pageFont, item.chain);
+                    continue;
+                }
+                nb->deferPage(nb->pageCount() - 1, [nb, page, children = pg.children, pageColour, pageFont] {
+                    std::vector<QWidget*> chain;
+                    buildElements(page, children, pageColour, pageFont, chain);
+                    adoptFocusChain(nb->strip(), chain);
+                });
             }
             w = nb;
             break;

@@ -15,9 +15,11 @@ class Canvas;
 
 // Builds `elements` into container `c`. Colour and font are what the
 // container passes on; focusable widgets are appended to `focusChain` in
-// keyboard order (tab positions within each container).
+// keyboard order (tab positions within each container). With
+// `deferHiddenPages`, notebook pages other than the first are built when
+// first shown (or when the window completes its build).
 void buildElements(Canvas* c, const Elements& elements, Colour colour, const Font& font,
-                   std::vector<QWidget*>& focusChain);
+                   std::vector<QWidget*>& focusChain, bool deferHiddenPages = false);
 
 // Multiplies every position, size and font height by num / den (screens whose
 // text scaling is not 96 dpi).

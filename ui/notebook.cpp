@@ -7,13 +7,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QShortcutEvent>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 
@@ -55,8 +55,13 @@ QChar TabStrip::accelerator(const QString& caption)
 
 void TabStrip::addTab(const QString& caption)
 {
-    QString shown = caption;
-    shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    // The caption as shown: "&X" shows X underlined, "&&" shows "&".
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
     const int width = fontMetrics().horizontalAdvance(shown) + 2 * tabMargin;
     const int shortcut = accelerator(caption).isNull() ? 0 : grabShortcut(QKeySequence::mnemonic(caption));
     tabs_.push_back({caption, width, shortcut});
@@ -268,10 +273,35 @@ bool Notebook::selectByAccelerator(QChar letter)
     return false;
 }
 
+void Notebook::deferPage(int index, std::function<void()> build)
+{
+    if (pendingPages_.size() <= static_cast<std::size_t>(index))
+        pendingPages_.resize(static_cast<std::size_t>(index) + 1);
+    pendingPages_[static_cast<std::size_t>(index)] = std::move(build);
+}
+
+bool Notebook::ensurePage(int index)
+{
+    const auto i = static_cast<std::size_t>(index);
+    if (i >= pendingPages_.size() || !pendingPages_[i])
+        return false;
+    std::exchange(pendingPages_[i], nullptr)();
+    return true;
+}
+
+bool Notebook::ensureAllPages()
+{
+    bool built = false;
+    for (int i = 0; i < static_cast<int>(pendingPages_.size()); ++i)
+        built |= ensurePage(i);
+    return built;
+}
+
 void Notebook::showPage(int index)
 {
     if (index < 0 || index >= pageCount() || index == shown_)
         return;
+    ensurePage(index);
     QWidget* focus = QApplication::focusWidget();
     const bool focusOnOldPage = shown_ >= 0 && focus && page(shown_)->isAncestorOf(focus);
     Canvas* next = page(index);

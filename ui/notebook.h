@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QPainter;
@@ -76,13 +77,19 @@ public:
     // Selects the page whose caption has this accelerator; false if none has it.
     bool selectByAccelerator(QChar letter);
 
+    // A page whose elements are built when it is first shown, or by ensureAllPages().
+    void deferPage(int index, std::function<void()> build);
+    bool ensureAllPages();  // true if it built something
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
 
 private:
     void showPage(int index);
+    bool ensurePage(int index);
     TabStrip* strip_;
+    std::vector<std::function<void()>> pendingPages_;
     std::vector<Canvas*> pages_;
     Colour colour_;
     int stripHeight_;

@@ -21,6 +21,12 @@ void runWindowAction(QWidget* from, const std::string& action)
         w->runAction(action);
 }
 
+void adoptFocusChain(QWidget* after, const std::vector<QWidget*>& chain)
+{
+    if (auto* w = qobject_cast<PageWindow*>(after->window()))
+        w->adoptFocusChain(after, chain);
+}
+
 namespace {
 
 // Text scaling of the screen as num / 96 (1 on a 96-dpi screen).
@@ -40,7 +46,8 @@ PageWindow::PageWindow(const WindowDef& def, Build when)
 {
     setObjectName(QString::fromStdString(def.instance));
     setWindowTitle(QString::fromStdString(def.title));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+    static const QIcon icon(QStringLiteral(":/assets/icon.png"));  // one picture for all windows
+    setWindowIcon(icon);
 
     const int dpi = screenDpi();
     resolution_ = dpi > 0 ? dpi : 96;
@@ -54,19 +61,53 @@ PageWindow::PageWindow(const WindowDef& def, Build when)
     resize(designClient_);
     if (when == Build::Now)
         ensureBuilt();
+    else if (when == Build::FirstPagesNow)
+        build(true);
 }
 
-void PageWindow::ensureBuilt()
+void PageWindow::build(bool deferHiddenPages)
 {
-    if (built_)
-        return;
     built_ = true;
-    buildElements(this, pendingElements_, colour(), pendingFont_, focusChain_);
+    complete_ = !deferHiddenPages;
+    buildElements(this, pendingElements_, colour(), pendingFont_, focusChain_, deferHiddenPages);
     pendingElements_.clear();
     for (std::size_t i = 0; i + 1 < focusChain_.size(); ++i)
         QWidget::setTabOrder(focusChain_[i], focusChain_[i + 1]);
     for (QWidget* w : focusChain_)
         w->installEventFilter(this);
+}
+
+void PageWindow::ensureBuilt()
+{
+    if (!built_)
+        build(false);
+}
+
+void PageWindow::complete()
+{
+    ensureBuilt();
+    if (complete_)
+        return;
+    complete_ = true;
+    // Building a page or panel may add notebooks and panels: repeat until none waits.
+    for (bool more = true; more;) {
+        more = false;
+        for (Canvas* c : findChildren<Canvas*>())
+            more |= c->ensureContent();
+        for (Notebook* nb : findChildren<Notebook*>())
+            more |= nb->ensureAllPages();
+    }
+}
+
+void PageWindow::adoptFocusChain(QWidget* after, const std::vector<QWidget*>& chain)
+{
+    QWidget* previous = after;
+    for (QWidget* w : chain) {
+        QWidget::setTabOrder(previous, w);
+        w->installEventFilter(this);
+        focusChain_.push_back(w);
+        previous = w;
+    }
 }
 
 void PageWindow::afterFirstPaint(std::function<void()> run)
@@ -128,6 +169,8 @@ void PageWindow::showElement(const QString& name)
     QWidget* w = element(name);
     if (!w)
         return;
+    if (auto* c = qobject_cast<Canvas*>(w))
+        c->ensureContent();
     // An element on a notebook page: select that page first.
     for (QWidget* p = w->parentWidget(); p && p != this; p = p->parentWidget()) {
         if (auto* nb = qobject_cast<Notebook*>(p->parentWidget())) {

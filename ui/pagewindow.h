@@ -14,11 +14,16 @@ class PageWindow : public Canvas {
     Q_OBJECT
 public:
     // Build::Later keeps the element data and builds the widgets on the first
-    // ensureBuilt() (at the latest when the window is first shown).
-    enum class Build { Now, Later };
+    // ensureBuilt() (at the latest when the window is first shown);
+    // Build::FirstPagesNow builds what shows at first (every notebook's first
+    // page) and leaves the other pages to ensureBuilt() or their first showing.
+    enum class Build { Now, FirstPagesNow, Later };
     explicit PageWindow(const WindowDef& def, Build when = Build::Now);
 
+    // Builds the window if nothing is built yet (pages left for later stay so).
     void ensureBuilt();
+    // Builds everything still left for later: every page and hidden panel.
+    void complete();
     bool isBuilt() const { return built_; }
     // Runs once, right after the window's first paint has been handled.
     void afterFirstPaint(std::function<void()> run);
@@ -50,8 +55,16 @@ public:
     void showElement(const QString& name);
     void hideElement(const QString& name);
 
+    // A named element; the window is completed first if parts were left for later.
     template <typename T = QWidget>
-    T* element(const QString& name) const { return findChild<T*>(name); }
+    T* element(const QString& name)
+    {
+        complete();
+        return findChild<T*>(name);
+    }
+
+    // Joins a late-built page's focusable widgets to the keyboard order after `after`.
+    void adoptFocusChain(QWidget* after, const std::vector<QWidget*>& chain);
 
     const std::vector<QWidget*>& focusChain() const { return focusChain_; }
 
@@ -62,6 +75,7 @@ protected:
 
 private:
     bool handleKey(QWidget* target, QKeyEvent* key);
+    void build(bool deferHiddenPages);
     std::string className_, instance_;
     PrintScaling printScaling_;
     int resolution_ = 96;
@@ -71,6 +85,7 @@ private:
     std::vector<QWidget*> focusChain_;
     bool shownBefore_ = false;
     bool built_ = false;
+    bool complete_ = false;
     Elements pendingElements_;
     Font pendingFont_;
     std::function<void()> afterFirstPaint_;
