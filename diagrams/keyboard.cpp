@@ -22,19 +22,19 @@ void requireLength(const std::vector<int>& values, int count, const char* what) 
 
 }  // namespace
 
-Keyboard::Keyboard(KeyboardSpec spec) {
-    const auto first = music::keyNumber(spec.firstKey);
-    if (!first) throw std::invalid_argument("keyboard: first key \"" + spec.firstKey + "\" is not a key name");
-    if (spec.count < 1) throw std::invalid_argument("keyboard: no keys");
-    requireLength(spec.handX, spec.count, "hand-placed x");
-    requireLength(spec.handTop, spec.count, "hand-placed tops");
-    requireLength(spec.handHeight, spec.count, "hand-placed heights");
+Keyboard::Keyboard(KeyboardSpec layout) {
+    const auto first = music::keyNumber(layout.firstKey);
+    if (!first) throw std::invalid_argument("keyboard: first key \"" + layout.firstKey + "\" is not a key name");
+    if (layout.count < 1) throw std::invalid_argument("keyboard: no keys");
+    requireLength(layout.handX, layout.count, "hand-placed x");
+    requireLength(layout.handTop, layout.count, "hand-placed tops");
+    requireLength(layout.handHeight, layout.count, "hand-placed heights");
 
     // Each key starts on the previous key's right border column, so every
     // half step is the next rectangle; hand-placed positions replace this.
-    int ruleLeft = spec.x;
-    keys_.reserve(spec.count);
-    for (int i = 0; i < spec.count; ++i) {
+    int ruleLeft = layout.x;
+    keys_.reserve(layout.count);
+    for (int i = 0; i < layout.count; ++i) {
         Key key;
         key.index = i;
         key.number = music::keyAbove(*first, i);
@@ -42,11 +42,11 @@ Keyboard::Keyboard(KeyboardSpec spec) {
         key.sharpName = music::sharpName(key.number);
         key.flatName = music::flatName(key.number);
         key.name = key.sharpName;
-        const Size size = key.black ? spec.black : spec.white;
-        key.ruleRect = {spec.handX.empty() ? ruleLeft : spec.handX[i],
-                        spec.handTop.empty() ? spec.y : spec.handTop[i],
+        const Size size = key.black ? layout.black : layout.white;
+        key.ruleRect = {layout.handX.empty() ? ruleLeft : layout.handX[i],
+                        layout.handTop.empty() ? layout.y : layout.handTop[i],
                         size.w,
-                        spec.handHeight.empty() ? size.h : spec.handHeight[i]};
+                        layout.handHeight.empty() ? size.h : layout.handHeight[i]};
         key.rect = key.ruleRect;
         ruleLeft += size.w - 1;
         keys_.push_back(std::move(key));
@@ -54,8 +54,8 @@ Keyboard::Keyboard(KeyboardSpec spec) {
 
     // Exceptions move or resize the drawn key only; the overlays stay on the
     // rule position, and the following keys keep theirs.
-    for (const KeyException& e : spec.exceptions) {
-        if (e.index < 0 || e.index >= spec.count) throw std::out_of_range("keyboard: exception for a key that is not there");
+    for (const KeyException& e : layout.exceptions) {
+        if (e.index < 0 || e.index >= layout.count) throw std::out_of_range("keyboard: exception for a key that is not there");
         ui::Rect& r = keys_[e.index].rect;
         if (e.x) r.x = *e.x;
         if (e.top) r.y = *e.top;
@@ -126,30 +126,30 @@ namespace {
 
 KeyboardSpec regular(int x, int y, const char* first, int count, Size white, Size black,
                      std::vector<KeyException> exceptions = {}) {
-    KeyboardSpec spec;
-    spec.x = x;
-    spec.y = y;
-    spec.firstKey = first;
-    spec.count = count;
-    spec.white = white;
-    spec.black = black;
-    spec.exceptions = std::move(exceptions);
-    return spec;
+    KeyboardSpec layout;
+    layout.x = x;
+    layout.y = y;
+    layout.firstKey = first;
+    layout.count = count;
+    layout.white = white;
+    layout.black = black;
+    layout.exceptions = std::move(exceptions);
+    return layout;
 }
 
 KeyboardSpec handPlaced(const char* first, Size white, Size black, std::vector<int> x, std::vector<int> top,
                         std::vector<int> height = {}) {
-    KeyboardSpec spec;
-    spec.count = static_cast<int>(x.size());
-    spec.x = x.front();
-    spec.y = top.front();
-    spec.firstKey = first;
-    spec.white = white;
-    spec.black = black;
-    spec.handX = std::move(x);
-    spec.handTop = std::move(top);
-    spec.handHeight = std::move(height);
-    return spec;
+    KeyboardSpec layout;
+    layout.count = static_cast<int>(x.size());
+    layout.x = x.front();
+    layout.y = top.front();
+    layout.firstKey = first;
+    layout.white = white;
+    layout.black = black;
+    layout.handX = std::move(x);
+    layout.handTop = std::move(top);
+    layout.handHeight = std::move(height);
+    return layout;
 }
 
 KeyException moveTo(int index, int x) { KeyException e; e.index = index; e.x = x; return e; }

@@ -45,7 +45,7 @@ struct Key {
 
 class Keyboard {
 public:
-    explicit Keyboard(KeyboardSpec spec);
+    explicit Keyboard(KeyboardSpec layout);
 
     const std::vector<Key>& keys() const { return keys_; }
     const Key& at(int index) const;

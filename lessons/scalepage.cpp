@@ -24,7 +24,7 @@ Element text(int x, int y, const char* caption, Font font, Colour background) {
     return label(x, y, caption).font(font).bg(background);
 }
 
-Elements keys(const diagrams::KeyboardSpec& spec) { return diagrams::Keyboard(spec).elements(); }
+Elements keys(const diagrams::KeyboardSpec& layout) { return diagrams::Keyboard(layout).elements(); }
 
 }  // namespace
 

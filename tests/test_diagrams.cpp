@@ -104,7 +104,7 @@ private slots:
 // ---------------------------------------------------------- keyboard layout
 
 void TestDiagrams::ruleLayout_data() {
-    QTest::addColumn<KeyboardSpec>("spec");
+    QTest::addColumn<KeyboardSpec>("layout");
     QTest::addColumn<QString>("names");
     QTest::addColumn<QList<int>>("lefts");
     QTest::addColumn<int>("rightBorder");
@@ -126,17 +126,17 @@ void TestDiagrams::ruleLayout_data() {
 }
 
 void TestDiagrams::ruleLayout() {
-    QFETCH(KeyboardSpec, spec);
+    QFETCH(KeyboardSpec, layout);
     QFETCH(QString, names);
     QFETCH(QList<int>, lefts);
     QFETCH(int, rightBorder);
-    const Keyboard keyboard(spec);
+    const Keyboard keyboard(layout);
     QCOMPARE(namesOf(keyboard), names);
     QCOMPARE(int(keyboard.keys().size()), int(lefts.size()));
     for (const Key& key : keyboard.keys()) {
         QCOMPARE(key.rect.x, lefts[key.index]);
-        QCOMPARE(key.rect.y, spec.y);  // tops aligned
-        const Size size = key.black ? spec.black : spec.white;
+        QCOMPARE(key.rect.y, layout.y);  // tops aligned
+        const Size size = key.black ? layout.black : layout.white;
         QCOMPARE(key.rect.w, size.w);
         QCOMPARE(key.rect.h, size.h);
         QCOMPARE(key.ruleRect, key.rect);
@@ -159,7 +159,7 @@ void TestDiagrams::firstKeyBlack() {
 // --------------------------------------------------- naming and finding keys
 
 void TestDiagrams::namesWrapPastB_data() {
-    QTest::addColumn<KeyboardSpec>("spec");
+    QTest::addColumn<KeyboardSpec>("layout");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("lastName");
     QTest::newRow("sheet 5 lower ends on C") << keyboardWorkpageSheet(5, true) << 13 << "C";
@@ -170,15 +170,15 @@ void TestDiagrams::namesWrapPastB_data() {
 }
 
 void TestDiagrams::namesWrapPastB() {
-    QFETCH(KeyboardSpec, spec);
+    QFETCH(KeyboardSpec, layout);
     QFETCH(int, count);
     QFETCH(QString, lastName);
-    const Keyboard keyboard(spec);
+    const Keyboard keyboard(layout);
     QCOMPARE(int(keyboard.keys().size()), count);
     QCOMPARE(QString::fromStdString(keyboard.keys().back().name), lastName);
     // Every key is named from the first key, one half step per key.
     for (const Key& key : keyboard.keys())
-        QCOMPARE(key.number, music::keyAbove(*music::keyNumber(spec.firstKey), key.index));
+        QCOMPARE(key.number, music::keyAbove(*music::keyNumber(layout.firstKey), key.index));
 }
 
 void TestDiagrams::findKeys() {
@@ -270,7 +270,7 @@ void TestDiagrams::keyboardWorkpageExceptions() {
 
 // The 2.1-style declarations against the example panel's own key table.
 void TestDiagrams::handPlaced_data() {
-    QTest::addColumn<KeyboardSpec>("spec");
+    QTest::addColumn<KeyboardSpec>("layout");
     QTest::addColumn<QString>("listed");
     QTest::newRow("A") << chordExamplePanelTop()
         << "F: 2, 252 · F#: 13, 253 · G: 25, 252 · G#: 36, 252 · A: 48, 251 · A#: 59, 251 · B: 72, 251 · "
@@ -284,9 +284,9 @@ void TestDiagrams::handPlaced_data() {
 }
 
 void TestDiagrams::handPlaced() {
-    QFETCH(KeyboardSpec, spec);
+    QFETCH(KeyboardSpec, layout);
     QFETCH(QString, listed);
-    const Keyboard keyboard(spec);
+    const Keyboard keyboard(layout);
     const QList<ListedKey> keys = parseListedKeys(listed);
     QCOMPARE(int(keyboard.keys().size()), int(keys.size()));
     for (const Key& key : keyboard.keys()) {
@@ -340,14 +340,14 @@ void TestDiagrams::keyElements() {
 
 // Chord key names as the chord lesson pages list them.
 void TestDiagrams::chordKeyNames_data() {
-    QTest::addColumn<KeyboardSpec>("spec");
+    QTest::addColumn<KeyboardSpec>("layout");
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("occurrence");
     QTest::addColumn<int>("blackPx");
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
     QTest::addColumn<int>("px");
-    //                                                 spec                 key  occ px  x    y   font
+    //                                                 layout                 key  occ px  x    y   font
     QTest::newRow("Major left C")         << majorPageLeft()     << "C"  << 1 << 13 << 16 << 112 << 16;
     QTest::newRow("Major left E")         << majorPageLeft()     << "E"  << 1 << 13 << 96 << 112 << 16;
     QTest::newRow("Major left G")         << majorPageLeft()     << "G"  << 1 << 13 << 160 << 112 << 16;
@@ -369,14 +369,14 @@ void TestDiagrams::chordKeyNames_data() {
 }
 
 void TestDiagrams::chordKeyNames() {
-    QFETCH(KeyboardSpec, spec);
+    QFETCH(KeyboardSpec, layout);
     QFETCH(QString, key);
     QFETCH(int, occurrence);
     QFETCH(int, blackPx);
     QFETCH(int, x);
     QFETCH(int, y);
     QFETCH(int, px);
-    const Keyboard keyboard(spec);
+    const Keyboard keyboard(layout);
     const ui::Element e = chordKeyName(keyboard.named(key.toStdString(), occurrence), key.toStdString(), blackPx);
     QCOMPARE(e.kind, ui::Kind::Label);
     QCOMPARE(e.box.x, x);
@@ -391,7 +391,7 @@ void TestDiagrams::chordKeyNames() {
 }
 
 void TestDiagrams::countingTags_data() {
-    QTest::addColumn<KeyboardSpec>("spec");
+    QTest::addColumn<KeyboardSpec>("layout");
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("count");
     QTest::addColumn<Interval>("interval");
@@ -400,7 +400,7 @@ void TestDiagrams::countingTags_data() {
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
     QTest::addColumn<ui::Colour>("background");
-    //                                         spec               key  count interval            black white  x    y   colour
+    //                                         layout               key  count interval            black white  x    y   colour
     QTest::newRow("Major left fuchsia 1") << majorPageLeft()  << "C#" << 1 << Interval::First  << 32 << 56 << 40 << 56 << ui::fuchsia;
     QTest::newRow("Major left fuchsia 4") << majorPageLeft()  << "E"  << 4 << Interval::First  << 32 << 56 << 96 << 80 << ui::fuchsia;
     QTest::newRow("Major left green 3")   << majorPageLeft()  << "G"  << 3 << Interval::Second << 32 << 56 << 160 << 80 << ui::green;
@@ -410,7 +410,7 @@ void TestDiagrams::countingTags_data() {
 }
 
 void TestDiagrams::countingTags() {
-    QFETCH(KeyboardSpec, spec);
+    QFETCH(KeyboardSpec, layout);
     QFETCH(QString, key);
     QFETCH(int, count);
     QFETCH(Interval, interval);
@@ -419,7 +419,7 @@ void TestDiagrams::countingTags() {
     QFETCH(int, x);
     QFETCH(int, y);
     QFETCH(ui::Colour, background);
-    const Keyboard keyboard(spec);
+    const Keyboard keyboard(layout);
     const ui::Element e = countingTag(keyboard.named(key.toStdString()), count, interval, whiteOffset, blackOffset);
     QCOMPARE(e.kind, ui::Kind::Label);
     QCOMPARE(e.box.x, x);
