@@ -67,6 +67,8 @@ private slots:
     void shapePixels_data();
     void shapePixels();
     void circleInWideBoxIsCentred();
+    void formsCoverTheirBox_data();
+    void formsCoverTheirBox();
     void hatchRowsFollowTheWindow();
 
     // ---- labels
@@ -75,11 +77,15 @@ private slots:
 
     // ---- layout and stacking
     void alignment();
+    void leftAlignedComeBeforeClientAligned();
+    void panelBevelIsNotAlignedInto();
     void stacking();
+    void shownPanelKeepsItsPlaceInTheStack();
 
     // ---- keyboard and focus
     void tabStripKeysWrapRound_data();
     void tabStripKeysWrapRound();
+    void clickingATabSelectsAndFocuses();
     void acceleratorSelectsItsPage();
     void scrollArrowsKeepTheSelectedPage();
     void tabOrderFollowsTabPositions();
@@ -147,6 +153,79 @@ void EngineTest::circleInWideBoxIsCentred()
         QString mirrored = r[y];
         std::reverse(mirrored.begin(), mirrored.end());
         QCOMPARE(mirrored, r[y]);
+    }
+}
+
+Q_DECLARE_METATYPE(ui::ShapeForm)
+
+void EngineTest::formsCoverTheirBox_data()
+{
+    QTest::addColumn<ShapeForm>("form");
+    QTest::addColumn<QSize>("box");
+    QTest::addColumn<int>("pen");
+    QTest::addColumn<QRect>("covered");  // the form's outer square or box, within the box
+    const auto rect = ShapeForm::Rectangle, circle = ShapeForm::Circle, ellipse = ShapeForm::Ellipse,
+               round = ShapeForm::RoundRect;
+    //                                     form      box             pen  covered
+    QTest::newRow("rectangle 10×8")        << rect    << QSize(10, 8)  << 1 << QRect(0, 0, 10, 8);
+    QTest::newRow("rectangle 12×10, 3 px") << rect    << QSize(12, 10) << 3 << QRect(0, 0, 12, 10);
+    QTest::newRow("ellipse 27×54, 2 px")   << ellipse << QSize(27, 54) << 2 << QRect(0, 0, 27, 54);
+    QTest::newRow("ellipse 89×17")         << ellipse << QSize(89, 17) << 1 << QRect(0, 0, 89, 17);
+    QTest::newRow("ellipse 25×41, 2 px")   << ellipse << QSize(25, 41) << 2 << QRect(0, 0, 25, 41);
+    QTest::newRow("ellipse 60×30, 3 px")   << ellipse << QSize(60, 30) << 3 << QRect(0, 0, 60, 30);
+    QTest::newRow("circle 13×11")          << circle  << QSize(13, 11) << 1 << QRect(1, 0, 11, 11);
+    QTest::newRow("circle 11×15")          << circle  << QSize(11, 15) << 1 << QRect(0, 2, 11, 11);
+    QTest::newRow("circle 17×17")          << circle  << QSize(17, 17) << 1 << QRect(0, 0, 17, 17);
+    // W = 19, H = 11: a square of side 11 moved right by 4, plus the 2-px outline.
+    QTest::newRow("circle 20×12, 2 px")    << circle  << QSize(20, 12) << 2 << QRect(4, 0, 12, 12);
+    QTest::newRow("rounded 40×30")         << round   << QSize(40, 30) << 1 << QRect(0, 0, 40, 30);
+    QTest::newRow("rounded 60×24, 2 px")   << round   << QSize(60, 24) << 2 << QRect(0, 0, 60, 24);
+}
+
+void EngineTest::formsCoverTheirBox()
+{
+    QFETCH(ShapeForm, form);
+    QFETCH(QSize, box);
+    QFETCH(int, pen);
+    QFETCH(QRect, covered);
+    Element e = shape(2, 2, box.width(), box.height()).pen(black, pen);
+    e.form = form;
+    const QStringList r = rows(paintAlone(e, box + QSize(4, 4)));
+    auto at = [&](int x, int y) { return r[y + 2][x + 2]; };  // in box coordinates
+
+    // Ink lies only inside the covered square or box, and touches all four of its edges.
+    QRect ink;
+    for (int y = -2; y < box.height() + 2; ++y)
+        for (int x = -2; x < box.width() + 2; ++x)
+            if (at(x, y) != u'.')
+                ink |= QRect(x, y, 1, 1);
+    QCOMPARE(ink, covered);
+    // Symmetric both ways within it.
+    for (int y = covered.top(); y <= covered.bottom(); ++y)
+        for (int x = covered.left(); x <= covered.right(); ++x) {
+            QCOMPARE(at(x, y), at(covered.right() - (x - covered.left()), y));
+            QCOMPARE(at(x, y), at(x, covered.bottom() - (y - covered.top())));
+        }
+    // Across the middle the outline is exactly `pen` pixels thick on every side, the fill inside.
+    const int midY = covered.top() + covered.height() / 2, midX = covered.left() + covered.width() / 2;
+    for (int i = 0; i < pen; ++i) {
+        QCOMPARE(at(covered.left() + i, midY), u'#');
+        QCOMPARE(at(covered.right() - i, midY), u'#');
+        QCOMPARE(at(midX, covered.top() + i), u'#');
+        QCOMPARE(at(midX, covered.bottom() - i), u'#');
+    }
+    QCOMPARE(at(covered.left() + pen, midY), u'o');
+    QCOMPARE(at(midX, covered.top() + pen), u'o');
+    // Rectangles fill their corners; the other forms leave them empty.
+    QCOMPARE(at(covered.left(), covered.top()), form == ShapeForm::Rectangle ? u'#' : u'.');
+    if (form == ShapeForm::RoundRect) {
+        // Corners rounded by an ellipse of (S div 4) × (S div 4): straight sides between them.
+        const int S = std::min(box.width(), box.height()) - pen + 1;
+        const int corner = S / 4;
+        for (int y = (corner + 1) / 2; y < box.height() - (corner + 1) / 2; ++y)
+            QCOMPARE(at(0, y), u'#');
+        for (int x = (corner + 1) / 2; x < box.width() - (corner + 1) / 2; ++x)
+            QCOMPARE(at(x, 0), u'#');
     }
 }
 
@@ -225,6 +304,45 @@ void EngineTest::alignment()
     QCOMPARE(w.element(QStringLiteral("rest"))->geometry(), QRect(100, 0, 509, 544));
 }
 
+void EngineTest::leftAlignedComeBeforeClientAligned()
+{
+    // Whatever the declaration order, left-aligned elements take their strips
+    // first and a client-aligned one gets what remains.
+    PageWindow w(fixture({
+        panel(0, 0, 10, 10).named("client").aligned(Align::Client),
+        shape(0, 0, 50, 10).aligned(Align::Left),
+        panel(0, 0, 30, 10).named("left").aligned(Align::Left),
+        panel(0, 0, 20, 10).named("later").hidden().aligned(Align::Left),
+    }));
+    QCOMPARE(w.size(), QSize(632, 450));
+    QCOMPARE(w.drawn().front().element.box, (Rect{0, 0, 50, 450}));
+    QCOMPARE(w.element(QStringLiteral("left"))->geometry(), QRect(50, 0, 30, 450));
+    QCOMPARE(w.element(QStringLiteral("client"))->geometry(), QRect(80, 0, 552, 450));
+    // Showing another left-aligned element lays the container out again.
+    w.element(QStringLiteral("later"))->show();
+    QCOMPARE(w.element(QStringLiteral("later"))->geometry(), QRect(80, 0, 20, 450));
+    QCOMPARE(w.element(QStringLiteral("client"))->geometry(), QRect(100, 0, 532, 450));
+    w.element(QStringLiteral("later"))->hide();
+    QCOMPARE(w.element(QStringLiteral("client"))->geometry(), QRect(80, 0, 552, 450));
+}
+
+void EngineTest::panelBevelIsNotAlignedInto()
+{
+    // A bevelled panel's remaining area lies inside its 1-px bevel; without a bevel it is the whole panel.
+    PageWindow w(fixture({
+        panel(0, 0, 100, 60, {shape(0, 0, 20, 5).aligned(Align::Left),
+                              edit(0, 0, 10, 10).named("inBevelled").aligned(Align::Client)}),
+        panel(0, 100, 100, 60, {shape(0, 0, 20, 5).aligned(Align::Left),
+                                edit(0, 0, 10, 10).named("inPlain").aligned(Align::Client)}).noBevel(),
+    }));
+    const auto panels = w.findChildren<Canvas*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(panels.size(), 2);
+    QCOMPARE(panels[0]->drawn().front().element.box, (Rect{1, 1, 20, 58}));
+    QCOMPARE(w.element(QStringLiteral("inBevelled"))->geometry(), QRect(21, 1, 78, 58));
+    QCOMPARE(panels[1]->drawn().front().element.box, (Rect{0, 0, 20, 60}));
+    QCOMPARE(w.element(QStringLiteral("inPlain"))->geometry(), QRect(20, 0, 80, 60));
+}
+
 void EngineTest::stacking()
 {
     // A label declared after a text box is still beneath it; a later label covers an earlier one.
@@ -240,6 +358,20 @@ void EngineTest::stacking()
     QCOMPARE(img.pixel(55, 21), qRgb(255, 0, 0));      // the label's part outside it
     QCOMPARE(img.pixel(62, 12), qRgb(0, 0, 255));      // later label on top
     QCOMPARE(img.pixel(61, 11), qRgb(0, 255, 0));
+}
+
+void EngineTest::shownPanelKeepsItsPlaceInTheStack()
+{
+    // Showing a hidden panel does not lift it over window elements declared after it.
+    PageWindow w(fixture({
+        panel(10, 10, 60, 60).named("early").bg(red).noBevel().hidden(),
+        panel(40, 40, 60, 60).named("late").bg(blue).noBevel(),
+    }));
+    w.showWindow();
+    w.showElement(QStringLiteral("early"));
+    const QImage img = snapshot(&w);
+    QCOMPARE(img.pixel(20, 20), qRgb(255, 0, 0));
+    QCOMPARE(img.pixel(50, 50), qRgb(0, 0, 255));  // where they overlap, the later one
 }
 
 // ------------------------------------------------------ keyboard and focus
@@ -270,6 +402,25 @@ void EngineTest::tabStripKeysWrapRound()
     nb->strip()->setFocus();
     QTest::keyClick(nb->strip(), Qt::Key(key));
     QCOMPARE(nb->currentIndex(), expected);
+}
+
+void EngineTest::clickingATabSelectsAndFocuses()
+{
+    PageWindow w(fixture({
+        edit(0, 0, 80, 26).named("field"),
+        notebook(0, 40, 300, 150, {page("one", {}), page("two", {}), page("three", {})}),
+    }));
+    w.showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* nb = w.findChild<Notebook*>();
+    for (int tab : {2, 0, 1, 1}) {
+        w.element(QStringLiteral("field"))->setFocus();
+        testing::clickTab(nb, tab);
+        QCOMPARE(nb->currentIndex(), tab);
+        QVERIFY(nb->strip()->hasFocus());
+        for (int i = 0; i < nb->pageCount(); ++i)
+            QCOMPARE(nb->page(i)->isVisible(), i == tab);
+    }
 }
 
 void EngineTest::acceleratorSelectsItsPage()
@@ -394,6 +545,7 @@ void EngineTest::enterPressesTheVisibleOkButton()
         notebook(0, 0, 300, 150, {page("1", {}), page("2", {})}),
         edit(0, 160, 80, 26).named("field"),
         textBox(100, 160, 100, 60).named("memo"),
+        textBox(210, 160, 100, 60, {"answers"}).readonly().named("key"),
         panel(320, 0, 100, 100, {button(10, 10, 75, 25, "").ok().named("okButton").onClick("okClick")}).named("over").hidden(),
     }));
     int pressed = 0;
@@ -418,6 +570,12 @@ void EngineTest::enterPressesTheVisibleOkButton()
     QTest::keyClicks(memo, "b");
     QCOMPARE(pressed, 1);
     QCOMPARE(memo->text(), QStringLiteral("a\nb"));
+    // In a read-only text box Enter does nothing at all.
+    auto* key = w.element<TextBox>(QStringLiteral("key"));
+    key->setFocus();
+    QTest::keyClick(key, Qt::Key_Return);
+    QCOMPARE(pressed, 1);
+    QCOMPARE(key->text(), QStringLiteral("answers"));
     // In an edit field Enter presses it.
     w.element(QStringLiteral("field"))->setFocus();
     QTest::keyClick(w.element(QStringLiteral("field")), Qt::Key_Enter);

@@ -73,20 +73,33 @@ void Canvas::relayout()
     layingOut_ = true;
     const int margin = (isPanel_ && bevel_) ? 1 : 0;
     QRect remaining = rect().adjusted(margin, margin, -margin, -margin);
-    for (Aligned& a : aligned_) {
-        const bool visible = a.widget ? !a.widget->isHidden() : drawn_[static_cast<std::size_t>(a.drawnIndex)].element.visible;
-        QRect placed(a.declared.x, a.declared.y, a.declared.w, a.declared.h);
-        if (visible && a.align == Align::Left) {
-            placed = QRect(remaining.left(), remaining.top(), a.declared.w, remaining.height());
-            remaining.setLeft(remaining.left() + a.declared.w);
-        } else if (visible && a.align == Align::Client && remaining.width() > 0 && remaining.height() > 0) {
-            placed = remaining;
-        }
-        // With no area left a client-aligned element keeps its declared box.
+    auto place = [this](const Aligned& a, const QRect& placed) {
         if (a.widget)
             a.widget->setGeometry(placed);
         else
             drawn_[static_cast<std::size_t>(a.drawnIndex)].element.box = {placed.x(), placed.y(), placed.width(), placed.height()};
+    };
+    auto isShown = [this](const Aligned& a) {
+        return a.widget ? !a.widget->isHidden() : drawn_[static_cast<std::size_t>(a.drawnIndex)].element.visible;
+    };
+    // Left-aligned elements first, in declaration order, whatever lies between them...
+    for (const Aligned& a : aligned_) {
+        if (a.align != Align::Left)
+            continue;
+        if (!isShown(a)) {
+            place(a, QRect(a.declared.x, a.declared.y, a.declared.w, a.declared.h));
+            continue;
+        }
+        place(a, QRect(remaining.left(), remaining.top(), a.declared.w, remaining.height()));
+        remaining.setLeft(remaining.left() + a.declared.w);
+    }
+    // ...then client-aligned ones take what is left. With no area left one
+    // keeps its declared box.
+    for (const Aligned& a : aligned_) {
+        if (a.align != Align::Client)
+            continue;
+        const bool room = remaining.width() > 0 && remaining.height() > 0;
+        place(a, isShown(a) && room ? remaining : QRect(a.declared.x, a.declared.y, a.declared.w, a.declared.h));
     }
     layingOut_ = false;
     update();

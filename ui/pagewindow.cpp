@@ -179,8 +179,8 @@ void PageWindow::showElement(const QString& name)
                     nb->select(i);
         }
     }
+    // Shown in its declared place in the stacking order: later elements stay above it.
     w->show();
-    w->raise();
 }
 
 void PageWindow::hideElement(const QString& name)
