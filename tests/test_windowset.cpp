@@ -10,9 +10,86 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <vector>
+
 using namespace ui;
 
+enum class KeyStyle { None, Small, Large, Strip };
+Q_DECLARE_METATYPE(KeyStyle)
+Q_DECLARE_METATYPE(std::vector<QRect>)
+
 namespace {
+
+bool sameFont(const QFont& q, const Font& f)
+{
+    return q.family() == substituteFamily(f.family) && q.pixelSize() == f.px && q.bold() == f.bold &&
+           q.italic() == f.italic;
+}
+
+// Checks one "Cover"/"Answers" key of the given style at `box` in its container.
+void checkAnswerKey(Notebook* key, KeyStyle style, const QRect& box)
+{
+    QVERIFY(key);
+    QCOMPARE(key->geometry(), box);
+    QCOMPARE(key->pageCount(), 2);
+    QCOMPARE(key->strip()->tabText(0), QStringLiteral("Cover"));
+    QCOMPARE(key->strip()->tabText(1), QStringLiteral("Answers"));
+    QCOMPARE(key->currentIndex(), 0);  // the answers start covered
+    QVERIFY(sameFont(key->strip()->font(), msSans(11)));
+    const int top = style == KeyStyle::Strip ? 25 : 24;
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(key->page(i)->geometry(), QRect(4, top, box.width() - 8, box.height() - top - 4));
+
+    // The cover: one red "Answers" label in Times New Roman, nothing else.
+    struct Cover { QPoint at; Font font; QSize size; };
+    const Cover cover = style == KeyStyle::Large ? Cover{{23, 80}, tnr(64).bolded().in(red), {236, 73}}
+                      : style == KeyStyle::Small ? Cover{{64, 24}, tnr(19).in(red), {65, 21}}
+                                                 : Cover{{244, 3}, tnr(24).in(red), {83, 27}};
+    Canvas* coverPage = key->page(0);
+    QCOMPARE(coverPage->drawn().size(), std::size_t(1));
+    QCOMPARE(coverPage->findChildren<QWidget*>().size(), 0);
+    const Canvas::Drawn& label = coverPage->drawn().front();
+    QCOMPARE(int(label.element.kind), int(Kind::Label));
+    QCOMPARE(QString::fromStdString(label.element.caption), QStringLiteral("Answers"));
+    QVERIFY(label.font == cover.font);
+    const Rect b = label.element.box;
+    QCOMPARE(QRect(b.x, b.y, b.w, b.h), QRect(cover.at, cover.size));
+
+    // The answers: read-only text boxes.
+    const auto boxes = key->page(1)->findChildren<TextBox*>();
+    QCOMPARE(boxes.size(), style == KeyStyle::Large ? 2 : 1);
+    for (TextBox* t : boxes) {
+        QVERIFY(t->isReadOnly());
+        QVERIFY(!t->text().isEmpty());
+    }
+    const QRect whole = key->page(1)->rect();
+    switch (style) {
+    case KeyStyle::Large:
+        for (TextBox* t : boxes) {
+            QCOMPARE(t->height(), 271);
+            QVERIFY(sameFont(t->font(), tnr(21).bolded()));
+            QCOMPARE(t->palette().color(QPalette::Text), QColor(Qt::black));
+            QCOMPARE(t->frameWidth(), 2);  // sunken 3-D
+        }
+        // Side by side: one left of the other, never overlapping.
+        QVERIFY(boxes[0]->geometry().right() < boxes[1]->x() || boxes[1]->geometry().right() < boxes[0]->x());
+        break;
+    case KeyStyle::Small:
+        QCOMPARE(boxes[0]->geometry(), whole);
+        QVERIFY(sameFont(boxes[0]->font(), arial(15).bolded()));
+        QCOMPARE(boxes[0]->palette().color(QPalette::Text), toQColor(windowText));
+        QCOMPARE(boxes[0]->frameWidth(), 1);  // flat 1-px line
+        break;
+    case KeyStyle::Strip:
+        QCOMPARE(boxes[0]->geometry(), whole);
+        QVERIFY(sameFont(boxes[0]->font(), arial(13)));
+        QCOMPARE(boxes[0]->palette().color(QPalette::Text), QColor(Qt::blue));
+        QCOMPARE(boxes[0]->frameWidth(), 2);
+        break;
+    case KeyStyle::None:
+        break;
+    }
+}
 
 Notebook* lessonTabs(const app::WindowSet& set)
 {
@@ -35,12 +112,17 @@ class WindowSetTest : public QObject {
 
 private slots:
     void windowsInCreationOrder();
+    void worksheetFrames_data();
+    void worksheetFrames();
+    void sheetNotebookFollowsTheWindowSize();
     void lessonBookTabs();
     void centredPositionIsClamped_data();
     void centredPositionIsClamped();
     void showCentresFirstThenKeepsPlace();
     void closingAWorkpageHidesItAndKeepsEverything();
     void closingTheLessonBookEndsTheProgram();
+    void pageButtonsAndOverlayPanels_data();
+    void pageButtonsAndOverlayPanels();
     void pageButtonsShowTheirWindows_data();
     void pageButtonsShowTheirWindows();
     void versesPanelStaysOverEveryPage();
@@ -53,21 +135,27 @@ private slots:
 void WindowSetTest::windowsInCreationOrder()
 {
     app::WindowSet set;
-    struct Expected { const char* className; const char* instance; const char* title; QSize client; };
+    struct Expected {
+        const char* className; const char* instance; const char* title; QSize client;
+        Colour colour; Font font; PrintScaling printing;
+    };
+    const auto fit = PrintScaling::FitToPage, prop = PrintScaling::Proportional, none = PrintScaling::NotPrintable;
+    const Font sans = msSans(11);
     const Expected expected[] = {
-        {"TLessonBook", "LessonBook", "Corvalle Lyrabel", {638, 582}},
-        {"Tkw", "kw", "Keyboard Workpages", {632, 450}},
-        {"Tmcmc", "mcmc", "Major Chord Workpage", {632, 450}},
-        {"Tminorcw", "minorcw", "Minor Chord Workpages", {632, 450}},
-        {"Tsthcw", "sthcw", "7th Chord Workpage", {632, 450}},
-        {"Tmsthcw", "msthcw", "Major 7th Chord Workpage", {632, 450}},
-        {"Tmisthcw", "misthcw", "Minor 7th Chord Workpage", {632, 450}},
-        {"Tssc", "ssc", "Scale Workpages", {632, 450}},
-        {"TChordWorkpage", "ChordWorkpage", "Chord Workpage", {632, 450}},
-        {"Tnsawp", "nsawp", "Notes and Staff Workpage", {632, 450}},
-        {"Tsbbs", "sbbs", "Beat Workpages", {632, 450}},
-        {"Tbsb", "bsb", "Bass Workpages", {632, 450}},
-        {"Tbtb", "btb", "Treble Workpages", {632, 450}},
+        //  class             instance         title                        client      colour  font               printing
+        {"TLessonBook",    "LessonBook",    "Corvalle Lyrabel",         {638, 582}, purple, sans,              none},
+        {"Tkw",            "kw",            "Keyboard Workpages",       {632, 450}, white,  sans,              fit},
+        {"Tmcmc",          "mcmc",          "Major Chord Workpage",     {632, 450}, white,  sans,              fit},
+        {"Tminorcw",       "minorcw",       "Minor Chord Workpages",    {632, 450}, white,  sans,              fit},
+        {"Tsthcw",         "sthcw",         "7th Chord Workpage",       {632, 450}, white,  sans,              prop},
+        {"Tmsthcw",        "msthcw",        "Major 7th Chord Workpage", {632, 450}, white,  sans,              fit},
+        {"Tmisthcw",       "misthcw",       "Minor 7th Chord Workpage", {632, 450}, white,  sans,              fit},
+        {"Tssc",           "ssc",           "Scale Workpages",          {632, 450}, white,  sans,              fit},
+        {"TChordWorkpage", "ChordWorkpage", "Chord Workpage",           {632, 450}, white,  tnr(16).bolded(),  fit},
+        {"Tnsawp",         "nsawp",         "Notes and Staff Workpage", {632, 450}, white,  sans,              fit},
+        {"Tsbbs",          "sbbs",          "Beat Workpages",           {632, 450}, white,  sans,              prop},
+        {"Tbsb",           "bsb",           "Bass Workpages",           {632, 450}, white,  sans,              fit},
+        {"Tbtb",           "btb",           "Treble Workpages",         {632, 450}, white,  sans,              fit},
     };
     QCOMPARE(set.windows().size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -76,6 +164,11 @@ void WindowSetTest::windowsInCreationOrder()
         QCOMPARE(w->objectName(), QString::fromLatin1(expected[i].instance));
         QCOMPARE(w->windowTitle(), QString::fromLatin1(expected[i].title));
         QCOMPARE(w->size(), expected[i].client);
+        QVERIFY(w->colour() == expected[i].colour);
+        QCOMPARE(w->font().family(), substituteFamily(expected[i].font.family));
+        QCOMPARE(w->font().pixelSize(), expected[i].font.px);
+        QCOMPARE(w->font().bold(), expected[i].font.bold);
+        QCOMPARE(int(w->printScaling()), int(expected[i].printing));
         QVERIFY(!w->isVisible());
         QVERIFY(!w->windowIcon().isNull());
         // Every workpage has exactly one "Print" button, a direct element of the window.
@@ -85,6 +178,129 @@ void WindowSetTest::windowsInCreationOrder()
             QCOMPARE(prints.front()->parentWidget(), w);
             QCOMPARE(prints.front()->text(), QStringLiteral("Print"));
         }
+    }
+}
+
+void WindowSetTest::worksheetFrames_data()
+{
+    QTest::addColumn<QString>("instance");
+    QTest::addColumn<int>("sheets");           // 0: no sheet notebook
+    QTest::addColumn<QRect>("print");
+    QTest::addColumn<bool>("boldPrint");
+    QTest::addColumn<KeyStyle>("keys");
+    QTest::addColumn<std::vector<QRect>>("keyBoxes");  // one per sheet, or the one on the window
+    const auto small = KeyStyle::Small, large = KeyStyle::Large;
+    const QRect largeKey(156, 124, 289, 294);
+    //                              instance      sheets  "Print" at, size       bold   keys             key boxes
+    QTest::newRow("Tsbbs")    << "sbbs"          << 3 << QRect( 0, 24, 39, 25) << true  << small
+        << std::vector<QRect>{{416, 323, 200, 97}, {395, 318, 214, 97}, {400, 314, 200, 97}};
+    QTest::newRow("Tbtb")     << "btb"           << 3 << QRect( 0, 24, 33, 25) << false << small
+        << std::vector<QRect>{{416, 316, 200, 97}, {400, 304, 200, 97}, {400, 304, 200, 97}};
+    QTest::newRow("Tbsb")     << "bsb"           << 3 << QRect( 0, 24, 39, 25) << true  << small
+        << std::vector<QRect>{{416, 320, 200, 97}, {400, 304, 200, 97}, {400, 304, 200, 97}};
+    QTest::newRow("Tnsawp")   << "nsawp"         << 0 << QRect( 0, -1, 40, 25) << true  << KeyStyle::Strip
+        << std::vector<QRect>{{1, 370, 625, 66}};
+    QTest::newRow("Tkw")      << "kw"            << 5 << QRect( 0, 24, 38, 25) << true  << KeyStyle::None << std::vector<QRect>{};
+    QTest::newRow("Tmcmc")    << "mcmc"          << 0 << QRect( 0,  0, 41, 25) << true  << large << std::vector<QRect>{largeKey};
+    QTest::newRow("Tminorcw") << "minorcw"       << 0 << QRect( 3,  3, 39, 25) << true  << large << std::vector<QRect>{largeKey};
+    QTest::newRow("Tsthcw")   << "sthcw"         << 0 << QRect(-2,  1, 41, 25) << true  << large << std::vector<QRect>{largeKey};
+    QTest::newRow("Tmsthcw")  << "msthcw"        << 0 << QRect( 0,  3, 40, 25) << true  << large << std::vector<QRect>{largeKey};
+    QTest::newRow("Tmisthcw") << "misthcw"       << 0 << QRect( 0,  0, 38, 25) << true  << large << std::vector<QRect>{largeKey};
+    QTest::newRow("TChordWorkpage") << "ChordWorkpage" << 0 << QRect(0, 0, 41, 25) << true << KeyStyle::None << std::vector<QRect>{};
+    QTest::newRow("Tssc")     << "ssc"           << 3 << QRect(-1, 23, 42, 25) << true  << KeyStyle::None << std::vector<QRect>{};
+}
+
+void WindowSetTest::worksheetFrames()
+{
+    QFETCH(QString, instance);
+    QFETCH(int, sheets);
+    QFETCH(QRect, print);
+    QFETCH(bool, boldPrint);
+    QFETCH(KeyStyle, keys);
+    QFETCH(std::vector<QRect>, keyBoxes);
+    app::WindowSet set;
+    PageWindow* w = set.window(instance.toStdString());
+    QVERIFY(w);
+    w->showWindow();
+
+    // "Print": a plain button, blue Times New Roman 16 px, a direct element of the window.
+    auto* printButton = w->element<PushButton>(QStringLiteral("BitBtn1"));
+    QVERIFY(printButton);
+    QCOMPARE(printButton->parentWidget(), w);
+    QCOMPARE(printButton->geometry(), print);
+    QCOMPARE(printButton->text(), QStringLiteral("Print"));
+    QVERIFY(!printButton->isOkButton());
+    QVERIFY(sameFont(printButton->font(), boldPrint ? tnr(16).bolded() : tnr(16)));
+    QCOMPARE(printButton->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+
+    auto* sheetBook = w->element<Notebook>(QStringLiteral("Sheets"));
+    const QList<Notebook*> allKeys = w->findChildren<Notebook*>(QStringLiteral("AnswerKey"));
+    if (sheets == 0) {
+        QVERIFY(!sheetBook);
+        QCOMPARE(allKeys.size(), qsizetype(keyBoxes.size()));
+        if (!keyBoxes.empty()) {
+            QCOMPARE(allKeys.front()->parentWidget(), w);
+            checkAnswerKey(allKeys.front(), keys, keyBoxes.front());
+        }
+        return;
+    }
+
+    // The sheet notebook fills the client area, sheets "1", "2", ... at (4, 24);
+    // "Print" is declared after it, so it lies over it.
+    QVERIFY(sheetBook);
+    QCOMPARE(sheetBook->parentWidget(), w);
+    QCOMPARE(sheetBook->geometry(), QRect(QPoint(0, 0), w->size()));
+    QVERIFY(sameFont(sheetBook->strip()->font(), msSans(11)));
+    QCOMPARE(sheetBook->pageCount(), sheets);
+    QCOMPARE(sheetBook->currentIndex(), 0);
+    const QList<QObject*> windowChildren = w->children();
+    QVERIFY(windowChildren.indexOf(printButton) > windowChildren.indexOf(sheetBook));
+    for (int i = 0; i < sheets; ++i) {
+        QCOMPARE(sheetBook->strip()->tabText(i), QString::number(i + 1));
+        QCOMPARE(sheetBook->page(i)->geometry(), QRect(4, 24, w->width() - 8, w->height() - 28));
+        QVERIFY(sheetBook->page(i)->colour() == white);
+        const auto onSheet = sheetBook->page(i)->findChildren<Notebook*>(QStringLiteral("AnswerKey"));
+        if (keys == KeyStyle::None) {
+            QCOMPARE(onSheet.size(), 0);
+            continue;
+        }
+        QCOMPARE(onSheet.size(), 1);
+        QCOMPARE(onSheet.front()->parentWidget(), sheetBook->page(i));
+        checkAnswerKey(onSheet.front(), keys, keyBoxes[std::size_t(i)]);
+    }
+    QCOMPARE(allKeys.size(), keys == KeyStyle::None ? 0 : sheets);
+}
+
+void WindowSetTest::sheetNotebookFollowsTheWindowSize()
+{
+    app::WindowSet set;
+    // A worksheet with sheets: the notebook follows the client area, the sheets' elements stay put.
+    PageWindow* sheetsWindow = set.window("sbbs");
+    sheetsWindow->showWindow();
+    auto* sheets = sheetsWindow->element<Notebook>(QStringLiteral("Sheets"));
+    QWidget* key = testing::keyOnSheet(sheetsWindow, 0);
+    const QRect keyBefore = key->geometry();
+    const QRect printBefore = sheetsWindow->element(QStringLiteral("BitBtn1"))->geometry();
+    sheetsWindow->resize(700, 520);
+    QCOMPARE(sheets->geometry(), QRect(0, 0, 700, 520));
+    QCOMPARE(sheets->page(0)->geometry(), QRect(4, 24, 692, 492));
+    QCOMPARE(key->geometry(), keyBefore);
+    QCOMPARE(sheetsWindow->element(QStringLiteral("BitBtn1"))->geometry(), printBefore);
+    sheetsWindow->resize(500, 300);
+    QCOMPARE(sheets->geometry(), QRect(0, 0, 500, 300));
+    QCOMPARE(key->geometry(), keyBefore);
+
+    // Without sheets, and the lesson book: resizing moves nothing.
+    for (const char* name : {"mcmc", "LessonBook"}) {
+        PageWindow* w = set.window(name);
+        w->showWindow();
+        QList<QRect> before;
+        const auto widgets = w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* c : widgets)
+            before << c->geometry();
+        w->resize(800, 700);
+        for (qsizetype i = 0; i < widgets.size(); ++i)
+            QCOMPARE(widgets[i]->geometry(), before[i]);
     }
 }
 
@@ -176,6 +392,89 @@ void WindowSetTest::closingTheLessonBookEndsTheProgram()
     QTimer::singleShot(5000, qApp, [&] { timedOut = true; QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!timedOut);
+}
+
+void WindowSetTest::pageButtonsAndOverlayPanels_data()
+{
+    QTest::addColumn<int>("page");            // lesson page the button lies on
+    QTest::addColumn<QString>("container");   // "" = the page itself, else the panel's name
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("box");
+    //                                   page container  element      caption           at, size
+    QTest::newRow("Beats")           <<  3 << ""       << "BitBtn25" << "Workpages"     << QRect(259, 394,  81, 25);
+    QTest::newRow("Treble")          <<  4 << ""       << "BitBtn1"  << "Workpages"     << QRect(269, 403,  81, 25);
+    QTest::newRow("Bass")            <<  5 << ""       << "BitBtn24" << "Workpages"     << QRect(255, 404,  81, 25);
+    QTest::newRow("Notes and Staff") <<  6 << ""       << "BitBtn36" << "Workpages"     << QRect(252, 406,  84, 23);
+    QTest::newRow("Keyboard Info")   <<  7 << ""       << "BitBtn26" << "Workpages"     << QRect(274, 391,  81, 25);
+    QTest::newRow("Major")           <<  8 << ""       << "BitBtn28" << "Workpages"     << QRect(246, 394,  81, 25);
+    QTest::newRow("Minor")           <<  9 << ""       << "BitBtn29" << "Workpages"     << QRect(257, 392,  83, 25);
+    QTest::newRow("7th")             << 10 << ""       << "BitBtn30" << "Workpages"     << QRect(244, 389,  83, 25);
+    QTest::newRow("Major 7th")       << 11 << ""       << "BitBtn31" << "Workpages"     << QRect(255, 391,  81, 25);
+    QTest::newRow("Minor 7th")       << 12 << ""       << "BitBtn32" << "Workpages"     << QRect(259, 393,  81, 25);
+    QTest::newRow("Chords")          << 13 << ""       << "BitBtn33" << "Workpage"      << QRect(312, 384,  75, 25);
+    QTest::newRow("Chords example")  << 13 << ""       << "BitBtn35" << "Go To Example" << QRect(190, 385, 119, 23);
+    QTest::newRow("inside cpexam")   << 13 << "cpexam" << "BitBtn2"  << "Workpage"      << QRect(480, 467,  97, 25);
+    QTest::newRow("Scale")           << 14 << ""       << "BitBtn27" << "Workpages"     << QRect(259, 394,  87, 25);
+}
+
+void WindowSetTest::pageButtonsAndOverlayPanels()
+{
+    QFETCH(int, page);
+    QFETCH(QString, container);
+    QFETCH(QString, button);
+    QFETCH(QString, caption);
+    QFETCH(QRect, box);
+    app::WindowSet set;
+    PageWindow* book = set.lessonBook();
+    Notebook* tabs = lessonTabs(set);
+    QWidget* expectedParent = container.isEmpty() ? tabs->page(page - 1) : book->element(container);
+    QVERIFY(expectedParent);
+    QVERIFY(container.isEmpty() || expectedParent->parentWidget() == tabs->page(page - 1));
+    const auto matches = book->findChildren<PushButton*>(button);
+    QCOMPARE(matches.size(), 1);  // one element of that name in the whole lesson book
+    PushButton* b = matches.front();
+    QCOMPARE(b->parentWidget(), expectedParent);
+    QCOMPARE(b->geometry(), box);
+    QCOMPARE(b->text(), caption);
+    QVERIFY(!b->isOkButton());
+    QVERIFY(b->icon().isNull());  // plain: no glyph
+    QVERIFY(sameFont(b->font(), tnr(16).bolded()));
+    QCOMPARE(b->palette().color(QPalette::ButtonText), QColor(Qt::red));
+
+    // The two overlay panels and their OK buttons.
+    struct Overlay { const char* panel; QWidget* parent; QRect box; const char* ok; QRect okBox; Colour okColour; };
+    const Overlay overlays[] = {
+        {"ve2", book, {3, 30, 614, 403}, "BitBtn34", {509, 364, 75, 25}, windowText},
+        {"cpexam", tabs->page(12), {0, -1, 609, 544}, "BitBtn21", {473, 515, 75, 25}, black},
+    };
+    for (const Overlay& o : overlays) {
+        QWidget* panel = book->element(QString::fromLatin1(o.panel));
+        QVERIFY(panel);
+        QCOMPARE(panel->parentWidget(), o.parent);
+        QVERIFY(panel->isHidden());
+        // Declared last in its container, so it lies over everything else there.
+        const auto siblings = o.parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(siblings.back(), panel);
+        book->showElement(QString::fromLatin1(o.panel));
+        QCOMPARE(panel->geometry(), o.box);
+        auto* ok = book->element<PushButton>(QString::fromLatin1(o.ok));
+        QVERIFY(ok);
+        QCOMPARE(ok->parentWidget(), panel);
+        QVERIFY(ok->isOkButton());
+        QVERIFY(!ok->icon().isNull());
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QCOMPARE(ok->geometry(), o.okBox);
+        QVERIFY(sameFont(ok->font(), tnr(16).bolded()));
+        QCOMPARE(ok->palette().color(QPalette::ButtonText), toQColor(o.okColour));
+        book->hideElement(QString::fromLatin1(o.panel));
+    }
+    // The panel on the Welcome page that opens the verses.
+    auto* panel1 = book->element<Canvas>(QStringLiteral("Panel1"));
+    QVERIFY(panel1);
+    QCOMPARE(panel1->parentWidget(), tabs->page(0));
+    QCOMPARE(panel1->geometry(), QRect(190, 407, 262, 21));
+    QCOMPARE(QString::fromStdString(panel1->caption()), QStringLiteral("Click Here for A Reason to Sing"));
 }
 
 void WindowSetTest::pageButtonsShowTheirWindows_data()
