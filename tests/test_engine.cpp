@@ -96,6 +96,7 @@ private slots:
     // ---- window elements
     void editFieldSelectsAllOnKeyboardFocus();
     void editFieldKeepsAnyText();
+    void editFieldKeepsItsCaretWhenTheWindowComesBack();
     void textBoxParagraphsAndReadOnly();
     void tickBoxShowsOnlyItsBoxWhenNarrow();
     void tickBoxToggles();
@@ -604,6 +605,27 @@ void EngineTest::editFieldSelectsAllOnKeyboardFocus()
     QVERIFY(b->selectedText().isEmpty());
 }
 
+void EngineTest::editFieldKeepsItsCaretWhenTheWindowComesBack()
+{
+    // Going to another window and back is no move between fields: the
+    // learner's answer is not selected, so typing on adds to it.
+    PageWindow w(fixture({edit(0, 0, 120, 26).named("answer"), edit(0, 30, 120, 26)}));
+    PageWindow other(fixture({edit(0, 0, 80, 26)}));
+    w.showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* answer = w.element<QLineEdit>(QStringLiteral("answer"));
+    QTest::mouseClick(answer, Qt::LeftButton, {}, QPoint(5, 13));
+    QTest::keyClicks(answer, "D F# A");
+    other.showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    w.showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QVERIFY(answer->hasFocus());
+    QVERIFY(answer->selectedText().isEmpty());
+    QTest::keyClicks(answer, " C");
+    QCOMPARE(answer->text(), QStringLiteral("D F# A C"));
+}
+
 void EngineTest::editFieldKeepsAnyText()
 {
     PageWindow w(fixture({edit(0, 0, 80, 26).named("a")}));
@@ -680,9 +702,25 @@ void EngineTest::pictureUnscaledIsCut()
                           picture(0, 130, 60, 20, "grandstaff34").stretched()}));
     w.showWindow();
     const QImage img = snapshot(&w);
+    const QImage asset = QImage(QStringLiteral(":/assets/grandstaff34.png")).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(asset.size(), QSize(343, 114));
+    // Unscaled: the image's own top-left pixels, from the box's corner.
+    for (int y = 0; y < 114; ++y)
+        for (int x = 0; x < 119; ++x)
+            QCOMPARE(img.pixel(x, y), asset.pixel(x, y));
     QCOMPARE(img.pixel(150, 50), qRgb(0, 255, 0));  // beyond the box: what lies beneath
-    QCOMPARE(img.pixel(118, 50) == qRgb(0, 255, 0), false);
-    QCOMPARE(img.pixel(5, 115), qRgb(0, 255, 0));   // the box's last row: the picture is 114 high
+    QCOMPARE(img.pixel(5, 115), qRgb(0, 255, 0));   // the box's last rows: the picture is 114 high
+    // Stretched: the whole image squeezed into 60×20, each pixel taken from
+    // the proportional place in the image (give or take one source pixel).
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 60; ++x) {
+            const int sx = (2 * x + 1) * 343 / 120, sy = (2 * y + 1) * 114 / 40;
+            bool found = false;
+            for (int dy = -3; dy <= 3 && !found; ++dy)
+                for (int dx = -3; dx <= 3 && !found; ++dx)
+                    found = asset.valid(sx + dx, sy + dy) && asset.pixel(sx + dx, sy + dy) == img.pixel(x, 130 + y);
+            QVERIFY2(found, qPrintable(QStringLiteral("stretched pixel (%1,%2)").arg(x).arg(y)));
+        }
 }
 
 LYRABEL_TEST_MAIN(EngineTest)

@@ -23,8 +23,17 @@ EditField::EditField(QWidget* parent) : QLineEdit(parent)
 void EditField::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason)
+    // Moving to the field (Tab, a page change...) selects its text so typing
+    // replaces it; a click places the caret, and coming back to the window
+    // keeps the caret where it was, so typing goes on from there.
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::ActiveWindowFocusReason:
+        break;
+    default:
         selectAll();
+    }
 }
 
 // ----------------------------------------------------------------- text box

@@ -11,7 +11,8 @@
 namespace ui {
 
 // --------------------------------------------------------------- edit field
-// One line, no length limit; focus from the keyboard selects the whole text.
+// One line, no length limit; moving the focus to it (not by a click, nor by
+// coming back to its window) selects the whole text.
 class EditField : public QLineEdit {
     Q_OBJECT
 public:
