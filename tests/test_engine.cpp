@@ -81,6 +81,7 @@ private slots:
     void panelBevelIsNotAlignedInto();
     void stacking();
     void shownPanelKeepsItsPlaceInTheStack();
+    void showingAnElementSelectsItsPage();
 
     // ---- keyboard and focus
     void tabStripKeysWrapRound_data();
@@ -373,6 +374,32 @@ void EngineTest::shownPanelKeepsItsPlaceInTheStack()
     const QImage img = snapshot(&w);
     QCOMPARE(img.pixel(20, 20), qRgb(255, 0, 0));
     QCOMPARE(img.pixel(50, 50), qRgb(0, 0, 255));  // where they overlap, the later one
+}
+
+void EngineTest::showingAnElementSelectsItsPage()
+{
+    // A hidden panel on page "2" of a notebook that itself lies on page "b" of another.
+    PageWindow w(fixture({
+        notebook(0, 0, 400, 300, {
+            page("a", {}),
+            page("b", {notebook(0, 0, 300, 200, {page("1", {}),
+                                                 page("2", {panel(0, 0, 50, 50).named("inner").hidden()})})}),
+        }).named("outer"),
+    }));
+    w.showWindow();
+    auto* outer = w.element<Notebook>(QStringLiteral("outer"));
+    auto* innerBook = outer->page(1)->findChild<Notebook*>();
+    QCOMPARE(outer->currentIndex(), 0);
+    QCOMPARE(innerBook->currentIndex(), 0);
+    w.showElement(QStringLiteral("inner"));
+    QCOMPARE(outer->currentIndex(), 1);
+    QCOMPARE(innerBook->currentIndex(), 1);
+    QVERIFY(w.element(QStringLiteral("inner"))->isVisible());
+    // Hiding it changes no page.
+    w.hideElement(QStringLiteral("inner"));
+    QCOMPARE(outer->currentIndex(), 1);
+    QCOMPARE(innerBook->currentIndex(), 1);
+    QVERIFY(w.element(QStringLiteral("inner"))->isHidden());
 }
 
 // ------------------------------------------------------ keyboard and focus

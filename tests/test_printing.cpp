@@ -186,15 +186,39 @@ void PrintingTest::captureShowsTheSelectedSheetTypingAndKeys()
     app::WindowSet set;
     PageWindow* w = set.window("sbbs");
     w->showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
     auto* sheets = w->element<Notebook>(QStringLiteral("Sheets"));
-    sheets->select(1);
-    sheets->page(1)->findChild<Notebook*>(QStringLiteral("AnswerKey"))->select(1);
+    testing::clickTab(sheets, 1);
+    auto* field = sheets->page(1)->findChild<EditField*>();
+    QVERIFY(field);
+    const QImage untyped = captureClient(w);
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClicks(field, "4");
+    testing::clickTab(testing::keyOnSheet(w, 1), 1);
     const QImage screen = snapshot(w);
     const QImage printed = captureClient(w);
     // The printed picture is the screen picture moved one pixel right and down.
-    for (int y = 0; y + 1 < printed.height(); y += 3)
-        for (int x = 0; x + 1 < printed.width(); x += 3)
+    for (int y = 0; y + 1 < printed.height(); ++y)
+        for (int x = 0; x + 1 < printed.width(); ++x)
             QCOMPARE(printed.pixel(x + 1, y + 1), screen.pixel(x, y));
+    // It holds the typed answer and the uncovered key, which the earlier picture did not.
+    auto differsIn = [&](QWidget* widget) {
+        const QRect r = QRect(widget->mapTo(w, QPoint(0, 0)), widget->size()).translated(1, 1) & printed.rect();
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (printed.pixel(x, y) != untyped.pixel(x, y))
+                    return true;
+        return false;
+    };
+    QVERIFY(differsIn(field));
+    QVERIFY(differsIn(testing::keyOnSheet(w, 1)->page(1)));
+    // Printing it changes nothing the window shows.
+    QTemporaryDir dir;
+    setPrinterSource(std::make_unique<PdfFilePrinter>(dir.filePath(QStringLiteral("page.pdf"))));
+    printWindow(w);
+    QCOMPARE(snapshot(w), screen);
+    QCOMPARE(field->text(), QStringLiteral("4"));
+    QCOMPARE(sheets->currentIndex(), 1);
 }
 
 void PrintingTest::noDefaultPrinter()
@@ -204,10 +228,14 @@ void PrintingTest::noDefaultPrinter()
     w->showWindow();
     setPrinterSource(std::make_unique<NoPrinter>());
     Watcher watch;
-    QTest::mouseClick(w->element<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
-    QTest::mouseClick(w->element<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
-    QCOMPARE(watch.errors, (QStringList{"There is no default printer currently selected.",
-                                        "There is no default printer currently selected."}));
+    auto* print = w->element<QPushButton>(QStringLiteral("BitBtn1"));
+    QTest::mouseClick(print, Qt::LeftButton);
+    QTest::mouseClick(print, Qt::LeftButton);
+    // Enter and Space on the focused button print too.
+    print->setFocus();
+    QTest::keyClick(print, Qt::Key_Return);
+    QTest::keyClick(print, Qt::Key_Space);
+    QCOMPARE(watch.errors, QStringList(4, QStringLiteral("There is no default printer currently selected.")));
     QVERIFY(w->isVisible());
     QVERIFY(!printing());
 }
