@@ -115,6 +115,7 @@ private slots:
     void worksheetFrames_data();
     void worksheetFrames();
     void sheetNotebookFollowsTheWindowSize();
+    void editFieldHeightsFollowTheirFonts();
     void lessonBookTabs();
     void centredPositionIsClamped_data();
     void centredPositionIsClamped();
@@ -304,6 +305,31 @@ void WindowSetTest::sheetNotebookFollowsTheWindowSize()
     }
 }
 
+void WindowSetTest::editFieldHeightsFollowTheirFonts()
+{
+    // An edit field is its font's line height plus 8 px high, in every window.
+    app::WindowSet set;
+    int fields = 0;
+    for (const auto& w : set.windows()) {
+        w->complete();
+        for (EditField* e : w->findChildren<EditField*>()) {
+            const QFont& q = e->font();
+            Font f;
+            for (Family family : {Family::TimesNewRoman, Family::Arial, Family::MsSansSerif})
+                if (substituteFamily(family) == q.family())
+                    f.family = family;
+            f.px = q.pixelSize();
+            f.bold = q.bold();
+            f.italic = q.italic();
+            QVERIFY2(e->height() == lineHeight(f) + 8,
+                     qPrintable(QStringLiteral("%1: field at (%2,%3) is %4 high in a %5-px font")
+                                    .arg(w->objectName()).arg(e->x()).arg(e->y()).arg(e->height()).arg(f.px)));
+            ++fields;
+        }
+    }
+    QVERIFY(fields > 100);
+}
+
 void WindowSetTest::lessonBookTabs()
 {
     app::WindowSet set;
@@ -315,6 +341,22 @@ void WindowSetTest::lessonBookTabs()
         QCOMPARE(tabs->strip()->tabText(i), captions[i]);
         QCOMPARE(tabs->page(i)->size(), QSize(609, 544));
         QCOMPARE(tabs->page(i)->pos(), QPoint(4, 30));
+        // The lesson page background: purple all over. A left-aligned rectangle,
+        // where there is one, is purple and covers the page; client-aligned ones
+        // after it find no room and stay beyond the right edge, unseen.
+        QVERIFY(tabs->page(i)->colour() == purple);
+        bool leftAligned = false;
+        for (const Canvas::Drawn& d : tabs->page(i)->drawn()) {
+            const Element& e = d.element;
+            if (e.align == Align::Left) {
+                leftAligned = true;
+                QVERIFY(e.fill == purple && e.outline == purple && e.fillStyle == FillStyle::Solid);
+                QCOMPARE(QRect(e.box.x, e.box.y, e.box.w, e.box.h) & QRect(0, 0, 609, 544), QRect(0, 0, 609, 544));
+            } else if (e.align == Align::Client) {
+                QVERIFY(leftAligned);
+                QVERIFY2(e.box.x >= 609, qPrintable(captions[i]));
+            }
+        }
     }
     QCOMPARE(tabs->geometry(), QRect(0, -1, 617, 578));
     QCOMPARE(tabs->currentIndex(), 0);
