@@ -89,6 +89,7 @@ private slots:
     void clickingATabSelectsAndFocuses();
     void acceleratorSelectsItsPage();
     void scrollArrowsKeepTheSelectedPage();
+    void tabsComeBackWhenTheStripGrows();
     void tabOrderFollowsTabPositions();
     void hiddenPagesAndPanelsTakeNoFocus();
     void focusMovesToNotebookWhenItsPageGoes();
@@ -509,6 +510,41 @@ void EngineTest::scrollArrowsKeepTheSelectedPage()
     QTest::mouseClick(arrows[0], Qt::LeftButton);
     QCOMPARE(nb->strip()->tabRect(1).left(), before);
     QCOMPARE(nb->currentIndex(), 0);
+}
+
+void EngineTest::tabsComeBackWhenTheStripGrows()
+{
+    // A sheet notebook follows its window: narrowed, its tabs scroll; widened
+    // again until they all fit, they start at the left end once more.
+    Elements sheets;
+    for (const char* caption : {"1", "2", "3", "4", "5"})
+        sheets.push_back(page(caption, {}));
+    PageWindow w(fixture({notebook(0, 0, 632, 450, sheets).tabsIn(msSans(11)).aligned(Align::Client)}));
+    w.showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* nb = w.findChild<Notebook*>();
+    TabStrip* strip = nb->strip();
+    auto visibleArrows = [&] {
+        QList<QToolButton*> arrows;
+        for (QToolButton* b : strip->findChildren<QToolButton*>())
+            if (b->isVisible())
+                arrows << b;
+        std::sort(arrows.begin(), arrows.end(), [](QToolButton* a, QToolButton* b) { return a->x() < b->x(); });
+        return arrows;
+    };
+    QCOMPARE(visibleArrows().size(), 0);
+    const int firstLeft = strip->tabRect(0).left();
+    w.resize(strip->tabRect(4).right() - 10, 300);
+    QTRY_COMPARE(nb->width(), w.width());
+    const auto arrows = visibleArrows();
+    QCOMPARE(arrows.size(), 2);
+    QTest::mouseClick(arrows[1], Qt::LeftButton);
+    QVERIFY(strip->tabRect(0).left() < firstLeft);
+    w.resize(632, 450);
+    QTRY_COMPARE(nb->width(), 632);
+    QCOMPARE(visibleArrows().size(), 0);
+    QCOMPARE(strip->tabRect(0).left(), firstLeft);
+    QCOMPARE(strip->firstShown(), 0);
 }
 
 void EngineTest::tabOrderFollowsTabPositions()

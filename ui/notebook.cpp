@@ -141,6 +141,9 @@ void TabStrip::updateArrows()
 
 void TabStrip::resizeEvent(QResizeEvent*)
 {
+    // Once every tab fits again, the row starts at the left end again.
+    if (!overflows())
+        first_ = 0;
     updateArrows();
 }
 
