@@ -409,18 +409,41 @@ void WindowSetTest::closingAWorkpageHidesItAndKeepsEverything()
     app::WindowSet set;
     PageWindow* w = set.window("sbbs");
     w->showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
     auto* sheets = w->element<Notebook>(QStringLiteral("Sheets"));
-    sheets->select(1);
+    testing::clickTab(sheets, 1);
     auto* key = sheets->page(1)->findChild<Notebook*>(QStringLiteral("AnswerKey"));
-    key->select(1);
+    testing::clickTab(key, 1);
+    auto* field = sheets->page(1)->findChild<EditField*>();
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClicks(field, "3");
     w->close();
     QVERIFY(w->isHidden());
     QVERIFY(set.lessonBook() != nullptr);
     w->showWindow();
     QCOMPARE(sheets->currentIndex(), 1);
     QCOMPARE(key->currentIndex(), 1);
+    QCOMPARE(field->text(), QStringLiteral("3"));
     // The other sheets' keys stayed covered.
     QCOMPARE(sheets->page(0)->findChild<Notebook*>(QStringLiteral("AnswerKey"))->currentIndex(), 0);
+
+    // Ticks on a scale worksheet, and where the learner moved it.
+    PageWindow* ssc = set.window("ssc");
+    ssc->showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ssc));
+    auto* scaleSheets = ssc->element<Notebook>(QStringLiteral("Sheets"));
+    testing::clickTab(scaleSheets, 2);
+    auto* tick = scaleSheets->page(2)->findChild<TickBox*>();
+    QVERIFY(tick);
+    QTest::mouseClick(tick, Qt::LeftButton, {}, QPoint(5, tick->height() / 2));
+    QVERIFY(tick->isChecked());
+    ssc->move(33, 44);
+    ssc->close();
+    QVERIFY(ssc->isHidden());
+    ssc->showWindow();
+    QCOMPARE(ssc->pos(), QPoint(33, 44));
+    QCOMPARE(scaleSheets->currentIndex(), 2);
+    QVERIFY(tick->isChecked());
 }
 
 void WindowSetTest::closingTheLessonBookEndsTheProgram()
