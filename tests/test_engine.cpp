@@ -99,6 +99,7 @@ private slots:
     void editFieldSelectsAllOnKeyboardFocus();
     void editFieldKeepsAnyText();
     void editFieldKeepsItsCaretWhenTheWindowComesBack();
+    void editFieldShowsItsSelectionOnlyWithTheFocus();
     void textBoxParagraphsAndReadOnly();
     void tickBoxShowsOnlyItsBoxWhenNarrow();
     void tickBoxToggles();
@@ -687,6 +688,41 @@ void EngineTest::editFieldKeepsItsCaretWhenTheWindowComesBack()
     QVERIFY(answer->selectedText().isEmpty());
     QTest::keyClicks(answer, " C");
     QCOMPARE(answer->text(), QStringLiteral("D F# A C"));
+}
+
+void EngineTest::editFieldShowsItsSelectionOnlyWithTheFocus()
+{
+    PageWindow w(fixture({edit(0, 0, 120, 26), edit(0, 30, 120, 26).named("answer")}));
+    PageWindow other(fixture({edit(0, 0, 80, 26)}));
+    w.showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* answer = w.element<QLineEdit>(QStringLiteral("answer"));
+    answer->setText(QStringLiteral("C E G"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(answer->hasFocus());
+    QCOMPARE(answer->selectedText(), QStringLiteral("C E G"));
+    // Pixels of the text area that are neither the field's background nor its text colour.
+    auto highlighted = [&] {
+        const QImage img = answer->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QColor base = answer->palette().color(QPalette::Base);
+        const QColor highlight = answer->palette().color(QPalette::Active, QPalette::Highlight);
+        int n = 0;
+        for (int y = 4; y < img.height() - 4; ++y)
+            for (int x = 4; x < img.width() - 4; ++x)
+                n += QColor(img.pixel(x, y)) == highlight && highlight != base ? 1 : 0;
+        return n;
+    };
+    QVERIFY(highlighted() > 20);
+    // Another window takes the focus: no selection shows in this one.
+    other.showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QVERIFY(!answer->hasFocus());
+    QCOMPARE(highlighted(), 0);
+    // Back in this window, the field has the focus and its selection again.
+    w.showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QVERIFY(answer->hasFocus());
+    QVERIFY(highlighted() > 20);
 }
 
 void EngineTest::editFieldKeepsAnyText()

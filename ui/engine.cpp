@@ -81,6 +81,10 @@ void buildElements(Canvas* c, const Elements& elements, Colour colour, const Fon
             QPalette pal = edit->palette();
             pal.setColor(QPalette::Base, toQColor(bg));
             pal.setColor(QPalette::Text, toQColor(f.colour));
+            // While another window is active the field has no focus: its
+            // selection, kept for when the learner comes back, does not show.
+            pal.setColor(QPalette::Inactive, QPalette::Highlight, toQColor(bg));
+            pal.setColor(QPalette::Inactive, QPalette::HighlightedText, toQColor(f.colour));
             edit->setPalette(pal);
             edit->setCursorPosition(0);
             w = edit;
