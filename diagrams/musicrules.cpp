@@ -4,6 +4,8 @@
 //           staff letters · beats
 #include "diagrams/musicrules.h"
 
+#include <string_view>
+
 #include <algorithm>
 #include <array>
 #include <numeric>
@@ -177,9 +179,11 @@ std::vector<int> majorScale(int root) {
 char staffLetter(Clef clef, int position) {
     if (position < 0 || position > 8) throw std::out_of_range("staff position outside 0..8");
     // Bottom line upwards: treble E F G A B C D, bass G A B C D E F.
-    static constexpr char treble[] = "EFGABCD";
-    static constexpr char bass[] = "GABCDEF";
-    return (clef == Clef::Treble ? treble : bass)[position % 7];
+    // (string_view rather than a choice between two arrays: GCC 12's
+    // undefined-behaviour checker miscompiles that choice.)
+    constexpr std::string_view treble = "EFGABCD", bass = "GABCDEF";
+    const std::string_view letters = clef == Clef::Treble ? treble : bass;
+    return letters[static_cast<std::size_t>(position % 7)];
 }
 
 // ------------------------------------------------------------------- beats
