@@ -29,7 +29,7 @@ void adoptFocusChain(QWidget* after, const std::vector<QWidget*>& chain)
 
 namespace {
 
-// Text scaling of the screen as num / 96 (1 on a 96-dpi screen).
+// The screen's logical dots per inch: 96 unless the desktop scales text.
 int screenDpi()
 {
     const QScreen* s = QGuiApplication::primaryScreen();
