@@ -23,6 +23,7 @@ Q_DECLARE_METATYPE(music::NoteValue)
 Q_DECLARE_METATYPE(ui::Rect)
 Q_DECLARE_METATYPE(ui::Colour)
 Q_DECLARE_METATYPE(diagrams::BarColouring)
+Q_DECLARE_METATYPE(diagrams::Size)
 
 namespace ui {
 char* toString(const Rect& r) {
@@ -58,6 +59,8 @@ class TestDiagrams : public QObject {
 private slots:
     void ruleLayout_data();
     void ruleLayout();
+    void everyKeyboardDeclared_data();
+    void everyKeyboardDeclared();
     void firstKeyBlack();
 
     void namesWrapPastB_data();
@@ -143,6 +146,75 @@ void TestDiagrams::ruleLayout() {
     }
     const ui::Rect last = keyboard.keys().back().rect;
     QCOMPARE(last.x + last.w - 1, rightBorder);
+}
+
+// Every regular keyboard of the program against its declared parameters:
+// origin, first and last key, key count, white and black sizes, and how many
+// keys deviate from the layout rule.
+void TestDiagrams::everyKeyboardDeclared_data() {
+    QTest::addColumn<KeyboardSpec>("layout");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<Size>("white");
+    QTest::addColumn<Size>("black");
+    QTest::addColumn<int>("deviating");
+    //                                                                         x    y   first  last  keys  white        black     deviating
+    QTest::newRow("Keyboard Info")        << keyboardInfoPage()            << 142 <<  52 << "C"  << "B"  << 12 << Size{33, 161} << Size{25,  89} << 0;
+    QTest::newRow("Major left")           << majorPageLeft()               <<   8 <<  24 << "C"  << "B"  << 12 << Size{25,  97} << Size{17,  57} << 0;
+    QTest::newRow("Major right")          << majorPageRight()              << 352 <<  24 << "C"  << "B"  << 12 << Size{25,  97} << Size{17,  57} << 0;
+    QTest::newRow("Minor left")           << minorPageLeft()               <<  16 <<  24 << "C"  << "B"  << 12 << Size{25,  97} << Size{17,  57} << 0;
+    QTest::newRow("Minor right")          << minorPageRight()              << 360 <<  24 << "C"  << "B"  << 12 << Size{25,  97} << Size{17,  57} << 0;
+    QTest::newRow("7th left")             << seventhPageLeft()             <<   8 <<  32 << "C"  << "B"  << 12 << Size{25, 105} << Size{17,  57} << 0;
+    QTest::newRow("7th right")            << seventhPageRight()            << 360 <<  32 << "C"  << "B"  << 12 << Size{25, 105} << Size{17,  57} << 0;
+    QTest::newRow("Major 7th left")       << major7thPageLeft()            <<  16 <<  24 << "C"  << "B"  << 12 << Size{25,  89} << Size{17,  57} << 4;
+    QTest::newRow("Major 7th right")      << major7thPageRight()           << 301 <<  26 << "C#" << "D#" << 15 << Size{25,  89} << Size{17,  57} << 0;
+    QTest::newRow("Minor 7th left")       << minor7thPageLeft()            <<  16 <<  24 << "C"  << "B"  << 12 << Size{25,  89} << Size{17,  57} << 0;
+    QTest::newRow("Minor 7th right")      << minor7thPageRight()           << 283 <<  25 << "C"  << "D#" << 16 << Size{25,  89} << Size{17,  57} << 0;
+    QTest::newRow("Scale page upper 1")   << scalePageUpper(0)             <<  26 <<  16 << "C"  << "B"  << 36 << Size{17,  73} << Size{17,  41} << 0;
+    QTest::newRow("Scale page upper 2")   << scalePageUpper(1)             <<  26 << 114 << "C"  << "B"  << 36 << Size{17,  73} << Size{17,  41} << 0;
+    QTest::newRow("Scale page lower")     << scalePageLower()              << 209 << 245 << "C"  << "B"  << 12 << Size{17,  73} << Size{17,  44} << 0;
+    QTest::newRow("sheet 1 upper")        << keyboardWorkpageSheet(1, false) <<  56 <<  40 << "C"  << "B"  << 12 << Size{49, 177} << Size{33,  97} << 1;
+    QTest::newRow("sheet 1 lower")        << keyboardWorkpageSheet(1, true)  <<  56 << 248 << "C"  << "B"  << 12 << Size{49, 177} << Size{33,  97} << 0;
+    QTest::newRow("sheet 2 upper")        << keyboardWorkpageSheet(2, false) <<  48 <<  29 << "C"  << "B"  << 12 << Size{49, 169} << Size{33,  97} << 0;
+    QTest::newRow("sheet 2 lower")        << keyboardWorkpageSheet(2, true)  <<  48 << 221 << "C"  << "B"  << 12 << Size{49, 169} << Size{33,  97} << 0;
+    QTest::newRow("sheet 3 upper")        << keyboardWorkpageSheet(3, false) <<  63 <<  28 << "C"  << "B"  << 12 << Size{49, 169} << Size{33,  89} << 0;
+    QTest::newRow("sheet 3 lower")        << keyboardWorkpageSheet(3, true)  <<  63 << 220 << "F#" << "F"  << 12 << Size{49, 169} << Size{33,  89} << 0;
+    QTest::newRow("sheet 4 upper")        << keyboardWorkpageSheet(4, false) <<  74 <<  16 << "C"  << "B"  << 12 << Size{49, 185} << Size{33, 113} << 0;
+    QTest::newRow("sheet 4 lower")        << keyboardWorkpageSheet(4, true)  <<  74 << 218 << "C"  << "B"  << 12 << Size{49, 185} << Size{33, 113} << 5;
+    QTest::newRow("sheet 5 upper")        << keyboardWorkpageSheet(5, false) <<  72 <<  21 << "C"  << "B"  << 12 << Size{49, 185} << Size{33, 105} << 2;
+    QTest::newRow("sheet 5 lower")        << keyboardWorkpageSheet(5, true)  <<  48 << 213 << "C"  << "C"  << 13 << Size{49, 185} << Size{33, 105} << 2;
+    QTest::newRow("chord workpages")      << chordWorkpagesKeyboard()      << 107 <<  27 << "C"  << "B"  << 24 << Size{17,  89} << Size{17,  49} << 0;
+    QTest::newRow("Scale workpages row 0") << scaleWorkpageRow(0)          << 130 <<  64 << "C"  << "B"  << 24 << Size{17,  81} << Size{17,  41} << 0;
+    QTest::newRow("Scale workpages row 1") << scaleWorkpageRow(1)          << 130 << 168 << "C"  << "B"  << 24 << Size{17,  81} << Size{17,  41} << 0;
+    QTest::newRow("Scale workpages row 2") << scaleWorkpageRow(2)          << 130 << 272 << "C"  << "B"  << 24 << Size{17,  81} << Size{17,  41} << 0;
+}
+
+void TestDiagrams::everyKeyboardDeclared() {
+    QFETCH(KeyboardSpec, layout);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(int, count);
+    QFETCH(Size, white);
+    QFETCH(Size, black);
+    QFETCH(int, deviating);
+    const Keyboard keyboard(layout);
+    QCOMPARE(int(keyboard.keys().size()), count);
+    QCOMPARE(QString::fromStdString(keyboard.keys().front().name), first);
+    QCOMPARE(QString::fromStdString(keyboard.keys().back().name), last);
+    QCOMPARE(keyboard.at(0).ruleRect.x, x);
+    int ruleLeft = x, deviations = 0;
+    for (const Key& key : keyboard.keys()) {
+        const Size size = key.black ? black : white;
+        QCOMPARE(key.ruleRect, (ui::Rect{ruleLeft, y, size.w, size.h}));
+        ruleLeft += size.w - 1;
+        deviations += key.rect != key.ruleRect;
+    }
+    QCOMPARE(deviations, deviating);
 }
 
 void TestDiagrams::firstKeyBlack() {
