@@ -94,6 +94,21 @@ field=("$((sx + 36))" "$((sy + 148))" 110 24)
 again=$(dark_pixels "${field[@]}")
 [ "$again" -gt $((empty + 60)) ] || fail "the typed answer was lost when the worksheet closed ($again dark pixels)"
 
+# "Print" (at the worksheet's top-left, 41×25) on the real default printer,
+# where test.sh has set up CUPS with a PDF printer: a new PDF page appears.
+if [ -n "${LYRABEL_REQUIRE_PRINTER:-}" ] && [ -n "${LYRABEL_CUPS_PDF_DIR:-}" ]; then
+    mkdir -p "$LYRABEL_CUPS_PDF_DIR"
+    before=$(ls "$LYRABEL_CUPS_PDF_DIR" 2>/dev/null | wc -l)
+    xdotool windowactivate --sync "$sheet"
+    xdotool mousemove $((sx + 20)) $((sy + 12)) click 1
+    for _ in $(seq 1 150); do
+        [ "$(ls "$LYRABEL_CUPS_PDF_DIR" 2>/dev/null | wc -l)" -gt "$before" ] && break
+        sleep 0.1
+    done
+    [ "$(ls "$LYRABEL_CUPS_PDF_DIR" 2>/dev/null | wc -l)" -gt "$before" ] || fail "Print made no page on the default printer"
+    echo "printed on the default printer"
+fi
+
 # Closing the lesson window ends the program, with the worksheet still open.
 xdotool windowactivate --sync "$book"
 sleep 0.2
