@@ -942,11 +942,6 @@ void TestBeats::pictures()
     QFETCH(QString, golden);
     ui::PageWindow* w = windows_->window(instance.toStdString());
     QVERIFY(w);
-    // Shown and on its first page before the page wanted: the lesson tab strip
-    // then shows its first tabs, whatever the earlier tests selected.
-    w->showWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-    ui::applyState(w, {.page = 1, .sheet = 1});
     ui::applyState(w, {.page = page, .sheet = sheet, .answers = answers});
     const QImage picture = ui::snapshot(w);
     ui::applyState(w, {.page = 1, .sheet = 1, .answers = false});

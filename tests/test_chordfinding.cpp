@@ -672,16 +672,10 @@ void TestChordFinding::pictures() {
     QFETCH(bool, scrolled);
     ui::PageWindow* w = windowSet_->window(window.toStdString());
     QVERIFY(w);
-    // Shown and laid out first, and from the first page, so the lesson tab strip
-    // scrolls the same way however the test is run.
-    w->showWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
     const int page = window == "LessonBook" ? 13 : 0;
-    if (page > 0) ui::applyState(w, {.page = 1});
     ui::applyState(w, {.page = page, .panel = panel});
     QScrollBar* bar = nullptr;
     if (auto* box = w->element<ui::TextBox>("explanationBox")) {
-        w->ensureBuilt();
         bar = box->verticalScrollBar();
         bar->setValue(scrolled ? bar->maximum() : 0);
     }

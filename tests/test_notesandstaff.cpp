@@ -871,12 +871,6 @@ void TestNotesAndStaff::pictures()
     QFETCH(QString, golden);
     ui::PageWindow* w = windows_->window(instance.toStdString());
     QVERIFY(w);
-    // Shown and laid out first, and from the first page, so the lesson tab strip
-    // scrolls the same way however the test is run.
-    w->showWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-    if (page > 0)
-        ui::applyState(w, {.page = 1});
     ui::applyState(w, {.page = page, .sheet = page == 0 ? 1 : 0, .answers = answers});
     const QImage picture = ui::snapshot(w);
     ui::applyState(w, {.page = page == 0 ? 0 : 1, .sheet = page == 0 ? 1 : 0, .answers = false});

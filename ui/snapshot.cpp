@@ -31,8 +31,12 @@ void applyState(PageWindow* w, const ViewState& s)
 {
     if (Notebook* nb = sheets(w)) {
         const int index = s.page > 0 ? s.page : s.sheet;
-        if (index > 0)
+        if (index > 0) {
+            // By way of the first page, so the tab strip scrolls the same
+            // whatever was selected before: pictures are repeatable.
+            nb->select(0);
             nb->select(index - 1);
+        }
     }
     for (Notebook* key : w->findChildren<Notebook*>(QStringLiteral("AnswerKey")))
         key->select(s.answers ? 1 : 0);
